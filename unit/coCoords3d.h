@@ -1,0 +1,10 @@
+#ifndef COCOORDS3D_H
+#define COCOORDS3D_H
+
+// A point or vector of the host's geometry, shared with the host by value.
+struct coCoords3d
+{
+    double x, y, z;
+};
+
+#endif // COCOORDS3D_H

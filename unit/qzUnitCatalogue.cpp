@@ -1,0 +1,89 @@
+#include "qzUnitCatalogue.h"
+
+#include "qzUnitUndefined.h"
+#include "qzUnitLength.h"
+
+// Indexed by Dimension value. A null entry (41, or a class not yet in the
+// catalogue) gives the undefined class.
+const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
+    /*  0 Acceleration                */ nullptr,
+    /*  1 Angle                       */ nullptr,
+    /*  2 Current                     */ nullptr,
+    /*  3 Energy                      */ nullptr,
+    /*  4 Force                       */ nullptr,
+    /*  5 Length                      */ &qzUnitLength::Table,
+    /*  6 Mass                        */ nullptr,
+    /*  7 Speed                       */ nullptr,
+    /*  8 Temperature                 */ nullptr,
+    /*  9 Time                        */ nullptr,
+    /* 10 Volume                      */ nullptr,
+    /* 11 Density                     */ nullptr,
+    /* 12 Power                       */ nullptr,
+    /* 13 Stress                      */ nullptr,
+    /* 14 ThermalConductivity         */ nullptr,
+    /* 15 ThermalExpansion            */ nullptr,
+    /* 16 AbsorbedDose                */ nullptr,
+    /* 17 HeatCapacity                */ nullptr,
+    /* 18 SpecificHeatCapacity        */ nullptr,
+    /* 19 ForceLength                 */ nullptr,
+    /* 20 Voltage                     */ nullptr,
+    /* 21 EnergyLength                */ nullptr,
+    /* 22 TemperatureDifference       */ nullptr,
+    /* 23 HeatTransferCoefficient     */ nullptr,
+    /* 24 StrainRate                  */ nullptr,
+    /* 25 LatentHeat                  */ nullptr,
+    /* 26 Percent                     */ nullptr,
+    /* 27 Frequency                   */ nullptr,
+    /* 28 AngularVelocity             */ nullptr,
+    /* 29 Heat                        */ nullptr,
+    /* 30 MomentOfInertia             */ nullptr,
+    /* 31 HeatFlux                    */ nullptr,
+    /* 32 TemperatureRate             */ nullptr,
+    /* 33 Torque                      */ nullptr,
+    /* 34 GrainSize                   */ nullptr,
+    /* 35 OfInformation               */ nullptr,
+    /* 36 TurningStiffness            */ nullptr,
+    /* 37 Hardness                    */ nullptr,
+    /* 38 Area                        */ nullptr,
+    /* 39 DistancePerRevolution       */ nullptr,
+    /* 40 TripCoefficient             */ nullptr,
+    /* 41 (not used)                  */ nullptr,
+    /* 42 ElectricalConductivity      */ nullptr,
+    /* 43 ElectricalResistivity       */ nullptr,
+    /* 44 ElectricalCurrentDensity    */ nullptr,
+    /* 45 EnergyDensity               */ nullptr,
+    /* 46 TemperatureGradient         */ nullptr,
+    /* 47 AreicElectricalConductivity */ nullptr,
+    /* 48 VolumePerTime               */ nullptr,
+    /* 49 ForcePerVolume              */ nullptr,
+    /* 50 MagneticInduction           */ nullptr,
+    /* 51 MagneticField               */ nullptr,
+    /* 52 ElectricField               */ nullptr,
+    /* 53 MassFraction                */ nullptr,
+    /* 54 Diffusivity                 */ nullptr,
+    /* 55 MassFractionGradient        */ nullptr,
+    /* 56 MassFluxDensity             */ nullptr,
+};
+
+const qzUnitTable& qzUnitCatalogue::table(int dimension)
+{
+    const qzUnitTable* found = find(dimension);
+    return found ? *found : qzUnitUndefined::Table;
+}
+
+// Base letters M, L, T, I and Θ (temperature), combined with "·" and "^" where
+// no traditional letter exists. The texts of the other rows are stored by hosts
+// as they are, separators and minus signs included.
+QString qzUnitCatalogue::dimensionSymbol(int dimension)
+{
+    static const char* const symbols[Count] = {
+        "a", "1", "I", "E", "F", "l", "m", "v", "T", "t",
+        "V", "M·L^-3", "P", "p", "M·L·T^-3·Θ^-1", "Θ^-1", "L^2·T^-2", "Cp", "c", "M·T^-2",
+        "U", "E", "T", "M·T^-3·Θ^-1", "T^-1", "L^2·T^-2", "1", "f", "1/T", "M·L^2·T^-2",
+        "M·L²", "M·T^-3", "Θ·T^-1", "M·L2·T-2", "L", "1", "M·L^2·T^-2", "M·L^-1·T^-2", "L^2", "L",
+        "M^-1·L·T^2", "", "M^-1·L^-3·T^3·I^2", "M·L^3·T^-3·I^-2", "I·L^−2", "M·L^−1·T^−2", "T·L^-1",
+        "M^−1·L^−4·T^3·I^2", "", "M·L^-2·T^-2",
+        "MT-2I-1", "L-1I", "MLT-3I-1", "1", "L^2·T^-1", "L^-1", "M·L^-2",
+    };
+    return uint(dimension) < uint(Count) ? QString::fromUtf8(symbols[dimension]) : QString();
+}

@@ -1,0 +1,353 @@
+#include "qzUnitSystem.h"
+
+#include "qzUnitCatalogue.h"
+#include "qzUnitLength.h"
+
+#include <algorithm>
+
+qzUnitSystem::qzUnitSystem(Dimension dimension, int unitIndex)
+    : m_dimension(dimension)
+{
+    createUnit(unitIndex);
+}
+
+qzUnitSystem::qzUnitSystem(const qzUnitSystem& other)
+    : m_dimension(other.m_dimension)
+{
+    createUnit(0);
+    if (other.m_hasUnit)
+        *unit() = *other.unit();
+}
+
+qzUnitSystem& qzUnitSystem::operator=(const qzUnitSystem& other)
+{
+    if (this == &other)
+        return *this;
+    if (isUndefined()) {
+        m_dimension = other.m_dimension;
+        createUnit(0);
+    } else if (m_dimension != other.m_dimension) {
+        // A defined handle never changes its dimension by assignment.
+        return *this;
+    }
+    if (other.m_hasUnit)
+        *unit() = *other.unit();
+    return *this;
+}
+
+qzUnitSystem::~qzUnitSystem()
+{
+    deleteUnit();
+}
+
+bool qzUnitSystem::operator==(const qzUnitSystem& other) const
+{
+    if (!m_hasUnit || !other.m_hasUnit || m_dimension != other.m_dimension)
+        return false;
+    return *unit() == *other.unit();
+}
+
+void qzUnitSystem::toUndefine()
+{
+    deleteUnit();
+    m_dimension = Undefined;
+    createUnit(0);
+}
+
+qzUnit* qzUnitSystem::unit() const
+{
+    return m_hasUnit ? std::launder(reinterpret_cast<qzUnit*>(m_storage)) : nullptr;
+}
+
+void qzUnitSystem::createUnit(int unitIndex)
+{
+    deleteUnit();
+    const qzUnitTable* table = qzUnitCatalogue::find(m_dimension);
+    if (table)
+        table->create(m_storage, unitIndex);
+    else
+        qzUnitCatalogue::table(Undefined).create(m_storage, 0);
+    m_hasUnit = true;
+}
+
+void qzUnitSystem::deleteUnit()
+{
+    if (m_hasUnit) {
+        unit()->~qzUnit();
+        m_hasUnit = false;
+    }
+}
+
+int qzUnitSystem::unitIndex() const
+{
+    return m_hasUnit ? unit()->unitIndex() : -1;
+}
+
+void qzUnitSystem::setUnitIndex(int unitIndex)
+{
+    if (m_hasUnit && unitIndex >= 0 && unitIndex < unit()->maxIndex()) {
+        double scratch = 0.0;
+        unit()->changeTo(unitIndex, scratch);
+    }
+}
+
+int qzUnitSystem::maxIndex() const
+{
+    return m_hasUnit ? unit()->maxIndex() : -1;
+}
+
+int qzUnitSystem::SIUnitIndex() const
+{
+    return m_hasUnit ? unit()->getSIUnitIndex() : -1;
+}
+
+int qzUnitSystem::getFFFUnit() const
+{
+    if (!m_hasUnit || m_dimension == Undefined || unitIndex() < 0)
+        return -1;
+    // Unsigned arithmetic: codes of dimensions outside the enumeration wrap
+    // instead of overflowing.
+    return int(uint(m_dimension) * 65536u + uint(unitIndex()));
+}
+
+QString qzUnitSystem::name() const
+{
+    return m_hasUnit ? unit()->name() : QString();
+}
+
+QString qzUnitSystem::symbol() const
+{
+    return m_hasUnit ? unit()->symbol() : QString();
+}
+
+QString qzUnitSystem::valueSymbolSeparator() const
+{
+    return m_hasUnit ? unit()->valueSymbolSeparator() : QString();
+}
+
+QString qzUnitSystem::dimensionName() const
+{
+    return m_hasUnit ? unit()->dimensionName() : QString();
+}
+
+QString qzUnitSystem::dimensionNameEnglish() const
+{
+    return m_hasUnit ? unit()->dimensionNameEnglish() : QString();
+}
+
+QStringList qzUnitSystem::names() const
+{
+    return m_hasUnit ? unit()->names() : QStringList();
+}
+
+QStringList qzUnitSystem::symbols() const
+{
+    return m_hasUnit ? unit()->symbols() : QStringList();
+}
+
+QString qzUnitSystem::dimensionSymbol() const
+{
+    return qzUnitCatalogue::dimensionSymbol(m_dimension);
+}
+
+void qzUnitSystem::changeTo(int unitIndex, double& value)
+{
+    if (m_hasUnit)
+        unit()->changeTo(unitIndex, value);
+}
+
+void qzUnitSystem::changeTo(Dimension dimension, int from, int to, double& value)
+{
+    // Dimensions without a class leave the value alone, as their pseudo-unit does.
+    if (const qzUnitTable* table = qzUnitCatalogue::find(dimension))
+        table->changeTo(from, to, value);
+}
+
+double qzUnitSystem::conversionFactor(Dimension dimension, int from, int to)
+{
+    double value = 1.0;
+    changeTo(dimension, from, to, value);
+    return value;
+}
+
+void qzUnitSystem::changeFromTo(int from, int to, double& value) const
+{
+    if (m_hasUnit && from <= maxIndex() && to <= maxIndex())
+        changeTo(m_dimension, from, to, value);
+}
+
+void qzUnitSystem::changeFromTo(int from, int to, double* const values) const
+{
+    if (m_hasUnit && from <= maxIndex() && to <= maxIndex()) {
+        for (int i = 0; i < 3; ++i)
+            changeTo(m_dimension, from, to, values[i]);
+    }
+}
+
+void qzUnitSystem::changeFromTo(int from, int to, QVector<double>& values) const
+{
+    if (m_hasUnit && from <= maxIndex() && to <= maxIndex()) {
+        for (double& value : values)
+            changeTo(m_dimension, from, to, value);
+    }
+}
+
+QList<qzUnitSystem::Dimension> qzUnitSystem::getDimensions()
+{
+    // A function-local static: built once, safe even when first calls race.
+    static const QList<Dimension> dimensions = [] {
+        QList<Dimension> list;
+        for (int d = Acceleration; d <= MassFluxDensity; ++d) {
+            if (d != 41)
+                list.append(Dimension(d));
+        }
+        return list;
+    }();
+    return dimensions;
+}
+
+int qzUnitSystem::nbDimensions()
+{
+    return getDimensions().size();
+}
+
+// ---- View units and presets ------------------------------------------------
+
+// The standard unit of a dimension: the SI preset's entry, -1 where the preset
+// has none. It differs from index 0 for three dimensions only; looking it up
+// here spares the conversions to the standard unit the building of a map.
+static int standardIndex(qzUnitSystem::Dimension dimension)
+{
+    switch (dimension) {
+    case qzUnitSystem::SpecificHeatCapacity:
+    case qzUnitSystem::ThermalConductivity:
+        return 1;
+    case qzUnitSystem::TripCoefficient:
+        return 2;
+    default:
+        return (dimension >= qzUnitSystem::Acceleration && dimension <= qzUnitSystem::MassFluxDensity && dimension != 41) ? 0 : -1;
+    }
+}
+
+
+QMap<int, int> qzUnitSystem::ViewUnits = qzUnitSystem::initViewUnits();
+
+QMap<int, int> qzUnitSystem::initViewUnits()
+{
+    QMap<int, int> units;
+    for (Dimension dimension : getDimensions())
+        units.insert(dimension, 0);
+    return units;
+}
+
+void qzUnitSystem::setViewUnits(const QMap<int, int>& units)
+{
+    for (auto it = units.constBegin(); it != units.constEnd(); ++it)
+        ViewUnits.insert(it.key(), it.value());
+}
+
+void qzUnitSystem::setViewUnitIndex(Dimension dimension, int unitIndex)
+{
+    if (dimension >= Acceleration && dimension <= MassFluxDensity)
+        ViewUnits.insert(dimension, unitIndex);
+}
+
+int qzUnitSystem::viewUnitIndex(Dimension dimension)
+{
+    const auto it = ViewUnits.constFind(dimension);
+    return it == ViewUnits.constEnd() ? -1 : it.value();
+}
+
+double qzUnitSystem::fromViewToStandard(Dimension dimension, double value)
+{
+    changeTo(dimension, viewUnitIndex(dimension), 0, value);
+    return value;
+}
+
+double qzUnitSystem::fromStandardToView(Dimension dimension, double value)
+{
+    changeTo(dimension, 0, viewUnitIndex(dimension), value);
+    return value;
+}
+
+QMap<int, int> qzUnitSystem::presetFromSI(std::initializer_list<std::pair<int, int>> entries)
+{
+    QMap<int, int> preset;
+    for (Dimension dimension : getDimensions())
+        preset.insert(dimension, standardIndex(dimension));
+    for (const auto& entry : entries)
+        preset.insert(entry.first, entry.second);
+    return preset;
+}
+
+QMap<int, int> qzUnitSystem::getSIUnitIndices()
+{
+    return presetFromSI({});
+}
+
+QMap<int, int> qzUnitSystem::getSImmUnitIndices()
+{
+    return presetFromSI({
+        { Energy, 9 }, { Length, 2 }, { Mass, 6 }, { Temperature, 1 }, { Density, 7 },
+        { Stress, 12 }, { ThermalConductivity, 6 }, { ThermalExpansion, 1 },
+        { SpecificHeatCapacity, 7 }, { ForceLength, 1 }, { LatentHeat, 2 }, { Area, 2 },
+        { DistancePerRevolution, 2 }, { TripCoefficient, 0 },
+    });
+}
+
+QMap<int, int> qzUnitSystem::getImperialUnitIndices()
+{
+    return presetFromSI({
+        { Energy, 7 }, { Force, 3 }, { Length, 2 }, { Temperature, 3 }, { Stress, 10 },
+        { Area, 2 }, { TripCoefficient, 1 },
+    });
+}
+
+QMap<int, int> qzUnitSystem::getUSCommonUnitIndices()
+{
+    return presetFromSI({
+        { Force, 3 }, { Length, 4 }, { Mass, 3 }, { Temperature, 2 }, { Density, 4 }, { Area, 6 },
+    });
+}
+
+QMap<int, int> qzUnitSystem::getNorvaneDefaultUnitIndices()
+{
+    return presetFromSI({
+        { Angle, 1 }, { Energy, 0 }, { Force, 7 }, { Length, 2 }, { Mass, 2 }, { Temperature, 1 },
+        { Volume, 2 }, { Density, 0 }, { Stress, 3 }, { ThermalConductivity, 1 },
+        { ThermalExpansion, 0 }, { SpecificHeatCapacity, 4 }, { LatentHeat, 2 },
+        { AngularVelocity, 2 }, { Hardness, 5 }, { Area, 2 }, { DistancePerRevolution, 2 },
+        { TripCoefficient, 0 },
+    });
+}
+
+QMap<int, int> qzUnitSystem::getUnitIndices(UnitSystem system)
+{
+    switch (system) {
+    case SI:
+        return getSIUnitIndices();
+    case SImm:
+        return getSImmUnitIndices();
+    case Imperial:
+        return getImperialUnitIndices();
+    case USCommon:
+        return getUSCommonUnitIndices();
+    case NorvaneDefault:
+        return getNorvaneDefaultUnitIndices();
+    }
+    return QMap<int, int>();
+}
+
+void qzUnitSystem::toStandard(double& value) const
+{
+    const int standard = standardIndex(m_dimension);
+    if (m_hasUnit && standard >= 0)
+        unit()->changeTo(standard, value);
+}
+
+void qzUnitSystem::fromStandard(double& value) const
+{
+    const int standard = standardIndex(m_dimension);
+    if (m_hasUnit && standard >= 0)
+        changeFromTo(standard, unitIndex(), value);
+}

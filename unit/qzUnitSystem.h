@@ -1,0 +1,178 @@
+#ifndef QZUNITSYSTEM_H
+#define QZUNITSYSTEM_H
+
+#include "qzUnit.h"
+
+#include <QList>
+#include <QMap>
+#include <QVector>
+
+/*!
+  A dimension together with one of its units: a value-type handle that owns
+  an object of the dimension's class. The object lives inside the handle, so
+  creating, copying and destroying handles never touches the heap. Copies
+  never share the unit object.
+*/
+class QZUNIT_EXPORT qzUnitSystem
+{
+public:
+    //! The dimensions; the numbers are stored in documents and never change.
+    enum Dimension : int {
+        Undefined = -1,
+        Acceleration = 0,
+        Angle = 1,
+        Current = 2,
+        Energy = 3,
+        Force = 4,
+        Length = 5,
+        Mass = 6,
+        Speed = 7,
+        Temperature = 8,
+        Time = 9,
+        Volume = 10,
+        Density = 11,
+        Power = 12,
+        Stress = 13,
+        ThermalConductivity = 14,
+        ThermalExpansion = 15,
+        AbsorbedDose = 16,
+        HeatCapacity = 17,
+        SpecificHeatCapacity = 18,
+        ForceLength = 19,
+        Voltage = 20,
+        EnergyLength = 21,
+        TemperatureDifference = 22,
+        HeatTransferCoefficient = 23,
+        StrainRate = 24,
+        LatentHeat = 25,
+        Percent = 26,
+        Frequency = 27,
+        AngularVelocity = 28,
+        Heat = 29,
+        MomentOfInertia = 30,
+        HeatFlux = 31,
+        TemperatureRate = 32,
+        Torque = 33,
+        GrainSize = 34,
+        OfInformation = 35,
+        TurningStiffness = 36,
+        Hardness = 37,
+        Area = 38,
+        DistancePerRevolution = 39,
+        TripCoefficient = 40,
+        // 41 is not used.
+        ElectricalConductivity = 42,
+        ElectricalResistivity = 43,
+        ElectricalCurrentDensity = 44,
+        EnergyDensity = 45,
+        TemperatureGradient = 46,
+        AreicElectricalConductivity = 47,
+        VolumePerTime = 48,
+        ForcePerVolume = 49,
+        MagneticInduction = 50,
+        MagneticField = 51,
+        ElectricField = 52,
+        MassFraction = 53,
+        Diffusivity = 54,
+        MassFractionGradient = 55,
+        MassFluxDensity = 56
+    };
+
+    //! The unit-system presets; the numbers are stored by hosts and never change.
+    enum UnitSystem : int {
+        SI = 0,
+        SImm = 1,
+        Imperial = 2,
+        USCommon = 3,
+        NorvaneDefault = 5
+    };
+
+    //! Creates the unit object of \a dimension at \a unitIndex (not range-checked).
+    qzUnitSystem(Dimension dimension = Undefined, int unitIndex = 0);
+    qzUnitSystem(const qzUnitSystem& other);
+    //! An undefined handle takes the other's dimension and unit; a handle of
+    //! the same dimension takes its unit; a handle of another dimension keeps both.
+    qzUnitSystem& operator=(const qzUnitSystem& other);
+    ~qzUnitSystem();
+
+    bool operator==(const qzUnitSystem& other) const;
+    bool operator!=(const qzUnitSystem& other) const { return !(*this == other); }
+
+    bool isUndefined() const { return m_dimension == Undefined; }
+    //! Makes the handle undefined, standing in the pseudo-unit.
+    void toUndefine();
+    Dimension dimension() const { return m_dimension; }
+
+    //! The current unit index; -1 without a unit object.
+    int unitIndex() const;
+    //! Relabels the unit without converting; indices outside the table are ignored.
+    void setUnitIndex(int unitIndex);
+    int maxIndex() const;
+    int SIUnitIndex() const;
+    //! The legacy code of dimension and unit; -1 for no unit.
+    int getFFFUnit() const;
+
+    QString name() const;
+    QString symbol() const;
+    QString valueSymbolSeparator() const;
+    QString dimensionName() const;
+    QString dimensionNameEnglish() const;
+    QStringList names() const;
+    QStringList symbols() const;
+    //! The physical dimension in base letters ("l", "M·L²"); empty for unknown dimensions.
+    QString dimensionSymbol() const;
+
+    //! Converts \a value and makes \a unitIndex current.
+    void changeTo(int unitIndex, double& value);
+    //! Converts \a value between two units of \a dimension.
+    static void changeTo(Dimension dimension, int from, int to, double& value);
+    //! The image of 1.0 under changeTo(dimension, from, to, ...).
+    static double conversionFactor(Dimension dimension, int from, int to);
+    //! Converts without touching the handle's own unit.
+    void changeFromTo(int from, int to, double& value) const;
+    //! Converts exactly three doubles, values[0] to values[2].
+    void changeFromTo(int from, int to, double* const values) const;
+    void changeFromTo(int from, int to, QVector<double>& values) const;
+
+    //! Converts \a value to the dimension's standard unit (the SI preset's) and
+    //! switches the handle to it; const because hosts convert through const values.
+    void toStandard(double& value) const;
+    //! Converts \a value from the standard unit to the current unit.
+    void fromStandard(double& value) const;
+
+    //! The 56 dimensions in ascending order.
+    static QList<Dimension> getDimensions();
+    static int nbDimensions();
+
+    // View units and presets.
+    static void setViewUnits(const QMap<int, int>& units);
+    static void setViewUnitIndex(Dimension dimension, int unitIndex);
+    //! The view unit of \a dimension; -1 when none is set.
+    static int viewUnitIndex(Dimension dimension);
+    static double fromViewToStandard(Dimension dimension, double value);
+    static double fromStandardToView(Dimension dimension, double value);
+    static QMap<int, int> getSIUnitIndices();
+    static QMap<int, int> getSImmUnitIndices();
+    static QMap<int, int> getImperialUnitIndices();
+    static QMap<int, int> getUSCommonUnitIndices();
+    static QMap<int, int> getNorvaneDefaultUnitIndices();
+    //! The preset \a system; empty for a value that names none.
+    static QMap<int, int> getUnitIndices(UnitSystem system);
+
+private:
+    void createUnit(int unitIndex);
+    void deleteUnit();
+    // The unit object lives in m_storage; the pointer is derived on access so
+    // that the handle holds no pointer into itself.
+    qzUnit* unit() const;
+    static QMap<int, int> initViewUnits();
+    static QMap<int, int> presetFromSI(std::initializer_list<std::pair<int, int>> entries);
+
+    static QMap<int, int> ViewUnits;
+
+    Dimension m_dimension;
+    bool m_hasUnit = false;
+    alignas(qzUnit) mutable unsigned char m_storage[sizeof(qzUnit)];
+};
+
+#endif // QZUNITSYSTEM_H

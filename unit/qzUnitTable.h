@@ -1,0 +1,157 @@
+#ifndef QZUNITTABLE_H
+#define QZUNITTABLE_H
+
+#include "qzUnit.h"
+
+#include <QCoreApplication>
+#include <new>
+
+/*!
+  One row of a dimension's unit table: the unit's texts and how a number in
+  this unit reaches the pivot unit (index 0) and comes back from it. The way
+  back always uses the row's own constants, so a round trip restores a value
+  up to rounding.
+*/
+struct qzUnitRow
+{
+    enum Op : unsigned char {
+        Pivot,    //!< the pivot unit itself
+        Same,     //!< the pivot's quantity under another name: taken over unchanged
+        Multiply, //!< to the pivot: v * constant; back: v / constant
+        Divide,   //!< to the pivot: v / constant; back: v * constant
+        Scale,    //!< to the pivot: v * constant; back: v * back (a reciprocal kept as its own number)
+        Offset,   //!< to the pivot: (v + back) / constant; back: v * constant - back
+        Prefix    //!< the row of a prefix table: constant is the unit's prefix factor
+    };
+    enum Flag : unsigned char {
+        TranslatedSymbol = 1 //!< the symbol is a translation source in the class's context
+    };
+
+    const char* name;   //!< English name and translation source; null when the name is the symbol
+    const char* symbol; //!< UTF-8
+    Op op = Pivot;
+    double constant = 1.0;
+    double back = 0.0;
+    unsigned char flags = 0;
+};
+
+/*!
+  Everything a dimension class knows, as data: its translation context, its
+  dimension name, its unit rows and the kind of conversion they make. The
+  dimension classes forward their whole contract to their table; a class that
+  needs more than rows can express supplies a function for that one thing.
+*/
+class QZUNIT_EXPORT qzUnitTable
+{
+public:
+    enum Conversion : unsigned char {
+        Rows,     //!< each row's operation, through the pivot unit 0
+        Prefixes, //!< v * (factor(from) / factor(to)); an unknown source has the factor 0
+        Labels,   //!< every unit measures the same: numbers never change, the index is recorded
+        Inert,    //!< neither the number nor the index ever changes
+        Anchored, //!< numbers never change and the object always returns to index 0
+        Custom    //!< the class's own function, convert
+    };
+    struct Text
+    {
+        const char* source;
+        const char* comment;
+    };
+
+    const char* context; //!< the class name, also the translation context
+    Text dimension;      //!< English dimension name and its disambiguation
+    const qzUnitRow* rows;
+    int count;
+    Conversion conversion;
+    qzUnit* (*create)(void* place, int unitIndex);
+    void (*convert)(int from, int to, double& value) = nullptr; //!< for Custom
+    QString (*nameOf)(int unitIndex) = nullptr;   //!< replaces the rows' names
+    QString (*symbolOf)(int unitIndex) = nullptr; //!< replaces the rows' symbols
+
+    bool contains(int unitIndex) const { return uint(unitIndex) < uint(count); }
+
+    //! The class's static conversion between two units.
+    void changeTo(int from, int to, double& value) const;
+    //! The class's virtual conversion of an object to \a to.
+    void changeTo(qzUnit& unit, int to, double& value) const;
+
+    QString name(int unitIndex) const;
+    QString symbol(int unitIndex) const;
+    //! The texts of the rows, for text functions that build on them.
+    QString rowName(int unitIndex) const;
+    QString rowSymbol(int unitIndex) const;
+
+    QString dimensionName() const;
+    QString dimensionNameEnglish() const;
+    QString translate(const char* sourceText, const char* disambiguation = nullptr, int n = -1) const
+    {
+        return QCoreApplication::translate(context, sourceText, disambiguation, n);
+    }
+
+    template <class T>
+    static qzUnit* construct(void* place, int unitIndex)
+    {
+        return new (place) T(unitIndex);
+    }
+};
+
+#define QZ_UNIT_ROWS(rows) rows, int(sizeof(rows) / sizeof(rows[0]))
+
+/*!
+  The contract every dimension class fulfils, declared in the class body.
+  QZ_UNIT_DIMENSION_IMPL in the class's source defines it from the class's
+  table, Class::Table.
+*/
+#define QZ_UNIT_DIMENSION(Class)                                                        \
+public:                                                                                 \
+    explicit Class(int unitIndex = 0) : qzUnit(unitIndex) {}                            \
+    Class(const Class& other) = default;                                                \
+    Class(Class&& other) = default;                                                     \
+    Class& operator=(const Class& other) = default;                                     \
+    Class& operator=(Class&& other) = default;                                          \
+    ~Class() override = default;                                                        \
+                                                                                        \
+    /*! The unit table this class is made of. */                                        \
+    static const qzUnitTable Table;                                                     \
+                                                                                        \
+    /*! Converts value from unit from to unit to; unknown indices leave it alone. */    \
+    static void changeTo(int from, int to, double& value);                              \
+    /*! Translated name of a unit; a null string outside the table. */                  \
+    static QString name(int unitIndex);                                                 \
+    /*! Symbol of a unit; a null string outside the table. */                           \
+    static QString symbol(int unitIndex);                                               \
+    static QString tr(const char* sourceText, const char* disambiguation = nullptr,     \
+                      int n = -1);                                                      \
+    static QString trUtf8(const char* sourceText, const char* disambiguation = nullptr, \
+                          int n = -1);                                                  \
+                                                                                        \
+    void changeTo(int unitIndex, double& value) override;                               \
+    QString name() const override;                                                     \
+    QString symbol() const override;                                                    \
+    QString dimensionName() const override;                                             \
+    QString dimensionNameEnglish() const override;                                      \
+    int maxIndex() const override;                                                      \
+                                                                                        \
+private:
+
+#define QZ_UNIT_DIMENSION_IMPL(Class)                                                          \
+    static_assert(sizeof(Class) == sizeof(qzUnit), "a dimension class carries no data");        \
+    void Class::changeTo(int from, int to, double& value) { Table.changeTo(from, to, value); } \
+    QString Class::name(int unitIndex) { return Table.name(unitIndex); }                       \
+    QString Class::symbol(int unitIndex) { return Table.symbol(unitIndex); }                   \
+    QString Class::tr(const char* sourceText, const char* disambiguation, int n)               \
+    {                                                                                          \
+        return Table.translate(sourceText, disambiguation, n);                                 \
+    }                                                                                          \
+    QString Class::trUtf8(const char* sourceText, const char* disambiguation, int n)           \
+    {                                                                                          \
+        return Table.translate(sourceText, disambiguation, n);                                 \
+    }                                                                                          \
+    void Class::changeTo(int unitIndex, double& value) { Table.changeTo(*this, unitIndex, value); } \
+    QString Class::name() const { return Table.name(unitIndex()); }                            \
+    QString Class::symbol() const { return Table.symbol(unitIndex()); }                        \
+    QString Class::dimensionName() const { return Table.dimensionName(); }                     \
+    QString Class::dimensionNameEnglish() const { return Table.dimensionNameEnglish(); }       \
+    int Class::maxIndex() const { return Table.count; }
+
+#endif // QZUNITTABLE_H
