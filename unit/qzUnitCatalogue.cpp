@@ -1,14 +1,29 @@
 #include "qzUnitCatalogue.h"
 
 #include "qzUnitUndefined.h"
+#include "qzUnitAbsorbedDose.h"
+#include "qzUnitAreicElectricalConductivity.h"
+#include "qzUnitCurrent.h"
+#include "qzUnitDiffusivity.h"
+#include "qzUnitElectricField.h"
+#include "qzUnitElectricalConductivity.h"
+#include "qzUnitElectricalCurrentDensity.h"
+#include "qzUnitElectricalResistivity.h"
 #include "qzUnitLength.h"
+#include "qzUnitMagneticField.h"
+#include "qzUnitMagneticInduction.h"
+#include "qzUnitMassFluxDensity.h"
+#include "qzUnitMassFraction.h"
+#include "qzUnitMassFractionGradient.h"
+#include "qzUnitPercent.h"
+#include "qzUnitVoltage.h"
 
 // Indexed by Dimension value. A null entry (41, or a class not yet in the
 // catalogue) gives the undefined class.
 const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /*  0 Acceleration                */ nullptr,
     /*  1 Angle                       */ nullptr,
-    /*  2 Current                     */ nullptr,
+    /*  2 Current                     */ &qzUnitCurrent::Table,
     /*  3 Energy                      */ nullptr,
     /*  4 Force                       */ nullptr,
     /*  5 Length                      */ &qzUnitLength::Table,
@@ -22,17 +37,17 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 13 Stress                      */ nullptr,
     /* 14 ThermalConductivity         */ nullptr,
     /* 15 ThermalExpansion            */ nullptr,
-    /* 16 AbsorbedDose                */ nullptr,
+    /* 16 AbsorbedDose                */ &qzUnitAbsorbedDose::Table,
     /* 17 HeatCapacity                */ nullptr,
     /* 18 SpecificHeatCapacity        */ nullptr,
     /* 19 ForceLength                 */ nullptr,
-    /* 20 Voltage                     */ nullptr,
+    /* 20 Voltage                     */ &qzUnitVoltage::Table,
     /* 21 EnergyLength                */ nullptr,
     /* 22 TemperatureDifference       */ nullptr,
     /* 23 HeatTransferCoefficient     */ nullptr,
     /* 24 StrainRate                  */ nullptr,
     /* 25 LatentHeat                  */ nullptr,
-    /* 26 Percent                     */ nullptr,
+    /* 26 Percent                     */ &qzUnitPercent::Table,
     /* 27 Frequency                   */ nullptr,
     /* 28 AngularVelocity             */ nullptr,
     /* 29 Heat                        */ nullptr,
@@ -48,21 +63,21 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 39 DistancePerRevolution       */ nullptr,
     /* 40 TripCoefficient             */ nullptr,
     /* 41 (not used)                  */ nullptr,
-    /* 42 ElectricalConductivity      */ nullptr,
-    /* 43 ElectricalResistivity       */ nullptr,
-    /* 44 ElectricalCurrentDensity    */ nullptr,
+    /* 42 ElectricalConductivity      */ &qzUnitElectricalConductivity::Table,
+    /* 43 ElectricalResistivity       */ &qzUnitElectricalResistivity::Table,
+    /* 44 ElectricalCurrentDensity    */ &qzUnitElectricalCurrentDensity::Table,
     /* 45 EnergyDensity               */ nullptr,
     /* 46 TemperatureGradient         */ nullptr,
-    /* 47 AreicElectricalConductivity */ nullptr,
+    /* 47 AreicElectricalConductivity */ &qzUnitAreicElectricalConductivity::Table,
     /* 48 VolumePerTime               */ nullptr,
     /* 49 ForcePerVolume              */ nullptr,
-    /* 50 MagneticInduction           */ nullptr,
-    /* 51 MagneticField               */ nullptr,
-    /* 52 ElectricField               */ nullptr,
-    /* 53 MassFraction                */ nullptr,
-    /* 54 Diffusivity                 */ nullptr,
-    /* 55 MassFractionGradient        */ nullptr,
-    /* 56 MassFluxDensity             */ nullptr,
+    /* 50 MagneticInduction           */ &qzUnitMagneticInduction::Table,
+    /* 51 MagneticField               */ &qzUnitMagneticField::Table,
+    /* 52 ElectricField               */ &qzUnitElectricField::Table,
+    /* 53 MassFraction                */ &qzUnitMassFraction::Table,
+    /* 54 Diffusivity                 */ &qzUnitDiffusivity::Table,
+    /* 55 MassFractionGradient        */ &qzUnitMassFractionGradient::Table,
+    /* 56 MassFluxDensity             */ &qzUnitMassFluxDensity::Table,
 };
 
 const qzUnitTable& qzUnitCatalogue::table(int dimension)
