@@ -1,7 +1,13 @@
 #include "qzUnitSystem.h"
 
+#include "qzFFFUnit.h"
 #include "qzUnitCatalogue.h"
 #include "qzUnitLength.h"
+#include "qzUnitValue.h"
+
+#include <QDataStream>
+#include <QDebug>
+#include <QMetaEnum>
 
 #include <algorithm>
 
@@ -103,11 +109,7 @@ int qzUnitSystem::SIUnitIndex() const
 
 int qzUnitSystem::getFFFUnit() const
 {
-    if (!m_hasUnit || m_dimension == Undefined || unitIndex() < 0)
-        return -1;
-    // Unsigned arithmetic: codes of dimensions outside the enumeration wrap
-    // instead of overflowing.
-    return int(uint(m_dimension) * 65536u + uint(unitIndex()));
+    return m_hasUnit ? qzFFFUnit(m_dimension, unitIndex()) : -1;
 }
 
 QString qzUnitSystem::name() const
@@ -350,4 +352,81 @@ void qzUnitSystem::fromStandard(double& value) const
     const int standard = standardIndex(m_dimension);
     if (m_hasUnit && standard >= 0)
         changeFromTo(standard, unitIndex(), value);
+}
+
+QString qzUnitSystem::viewUnitName(Dimension dimension)
+{
+    return qzUnitValue(dimension, 0.0, true).unitSystem().name();
+}
+
+QString qzUnitSystem::viewUnitSymbol(Dimension dimension)
+{
+    return qzUnitValue(dimension, 0.0, true).unitSystem().symbol();
+}
+
+// ---- The global unit system ------------------------------------------------
+
+qzUnitSystem* qzUnitSystem::GlobalUnitSystem = nullptr;
+
+qzUnitSystem* qzUnitSystem::globalUnitSystem()
+{
+    if (!GlobalUnitSystem) {
+        GlobalUnitSystem = new qzUnitSystem(Undefined);
+        // Each creation registers again; Qt maps a known name to its type id.
+        qRegisterMetaType<qzUnitValue>("qzUnitValue");
+        qRegisterMetaTypeStreamOperators<qzUnitValue>("qzUnitValue");
+    }
+    return GlobalUnitSystem;
+}
+
+void qzUnitSystem::removeGlobalUnitSystem()
+{
+    delete GlobalUnitSystem;
+    GlobalUnitSystem = nullptr;
+}
+
+// ---- Names of dimensions and units -----------------------------------------
+
+QString qzUnitSystem::dimensionKey(Dimension dimension)
+{
+    return QString::fromLatin1(QMetaEnum::fromType<Dimension>().valueToKey(dimension));
+}
+
+qzUnitSystem::Dimension qzUnitSystem::dimensionFromString(const QString& text)
+{
+    for (Dimension dimension : getDimensions()) {
+        const qzUnitTable& table = qzUnitCatalogue::table(dimension);
+        if (text == dimensionKey(dimension) || text == table.dimensionNameEnglish() || text == table.dimensionName())
+            return dimension;
+    }
+    return Undefined;
+}
+
+QVector<QPair<qzUnitSystem::Dimension, int>> qzUnitSystem::findUnits(const QString& text, Dimension dimension)
+{
+    QVector<QPair<Dimension, int>> matches;
+    for (Dimension candidate : getDimensions()) {
+        if (dimension != Undefined && candidate != dimension)
+            continue;
+        const qzUnitTable* table = qzUnitCatalogue::find(candidate);
+        if (!table)
+            continue;
+        // Several writings of one unit (the pascal, the watt) share a name:
+        // the first of them stands for the dimension.
+        for (int i = 0; i < table->count; ++i) {
+            if (text == table->symbol(i) || text == table->name(i) || text == table->englishName(i)) {
+                matches.append(qMakePair(candidate, i));
+                break;
+            }
+        }
+    }
+    return matches;
+}
+
+QDebug operator<<(QDebug debug, const qzUnitSystem& unitSystem)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace().noquote() << "qzUnitSystem(" << qzUnitSystem::dimensionKey(unitSystem.dimension()) << ", "
+                              << unitSystem.symbol() << ')';
+    return debug;
 }

@@ -5,7 +5,13 @@
 
 #include <QList>
 #include <QMap>
+#include <QObject>
+#include <QPair>
 #include <QVector>
+
+class QDebug;
+class QXmlStreamReader;
+class QXmlStreamWriter;
 
 /*!
   A dimension together with one of its units: a value-type handle that owns
@@ -15,6 +21,8 @@
 */
 class QZUNIT_EXPORT qzUnitSystem
 {
+    Q_GADGET
+
 public:
     //! The dimensions; the numbers are stored in documents and never change.
     enum Dimension : int {
@@ -86,6 +94,8 @@ public:
         USCommon = 3,
         NorvaneDefault = 5
     };
+    Q_ENUM(Dimension)
+    Q_ENUM(UnitSystem)
 
     //! Creates the unit object of \a dimension at \a unitIndex (not range-checked).
     qzUnitSystem(Dimension dimension = Undefined, int unitIndex = 0);
@@ -159,6 +169,23 @@ public:
     //! The preset \a system; empty for a value that names none.
     static QMap<int, int> getUnitIndices(UnitSystem system);
 
+    //! The name and symbol of the view unit of \a dimension.
+    static QString viewUnitName(Dimension dimension);
+    static QString viewUnitSymbol(Dimension dimension);
+
+    //! The process-wide unit system, created on first use; its creation
+    //! registers qzUnitValue with Qt's meta-type system.
+    static qzUnitSystem* globalUnitSystem();
+    static void removeGlobalUnitSystem();
+
+    //! The enumerator name of \a dimension ("Length"); empty for values that name none.
+    static QString dimensionKey(Dimension dimension);
+    //! The dimension whose enumerator name or English name is \a text; Undefined if none.
+    static Dimension dimensionFromString(const QString& text);
+    //! Every unit whose symbol, name or English name is exactly \a text, as
+    //! pairs of dimension and unit index; only \a dimension's units unless it is Undefined.
+    static QVector<QPair<Dimension, int>> findUnits(const QString& text, Dimension dimension = Undefined);
+
 private:
     void createUnit(int unitIndex);
     void deleteUnit();
@@ -169,10 +196,14 @@ private:
     static QMap<int, int> presetFromSI(std::initializer_list<std::pair<int, int>> entries);
 
     static QMap<int, int> ViewUnits;
+    static qzUnitSystem* GlobalUnitSystem;
 
     Dimension m_dimension;
     bool m_hasUnit = false;
     alignas(qzUnit) mutable unsigned char m_storage[sizeof(qzUnit)];
 };
+
+//! Prints "qzUnitSystem(Length, mm)".
+QZUNIT_EXPORT QDebug operator<<(QDebug debug, const qzUnitSystem& unitSystem);
 
 #endif // QZUNITSYSTEM_H

@@ -107,6 +107,11 @@ QString qzUnitTable::rowSymbol(int unitIndex) const
     return (row.flags & qzUnitRow::TranslatedSymbol) ? translate(row.symbol) : QString::fromUtf8(row.symbol);
 }
 
+QString qzUnitTable::englishName(int unitIndex) const
+{
+    return contains(unitIndex) && rows[unitIndex].name ? QString::fromUtf8(rows[unitIndex].name) : QString();
+}
+
 QString qzUnitTable::name(int unitIndex) const
 {
     if (nameOf)

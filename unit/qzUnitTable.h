@@ -80,6 +80,8 @@ public:
     //! The texts of the rows, for text functions that build on them.
     QString rowName(int unitIndex) const;
     QString rowSymbol(int unitIndex) const;
+    //! The untranslated English name of a row; null for rows named by their symbol.
+    QString englishName(int unitIndex) const;
 
     QString dimensionName() const;
     QString dimensionNameEnglish() const;

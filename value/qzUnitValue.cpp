@@ -1,5 +1,26 @@
 #include "qzUnitValue.h"
 
+#include "qzFFFUnit.h"
+
+#include <QDataStream>
+#include <QDebug>
+#include <QHash>
+#include <QLocale>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// The quiet NaN with the bit pattern 0x7ff8000000000000.
+constexpr double undefinedNumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double machineEpsilon = std::numeric_limits<double>::epsilon();
+
+double plus(double a, double b) { return a + b; }
+double minus(double a, double b) { return a - b; }
+
+} // namespace
+
 qzUnitValue::qzUnitValue()
     : m_value(0.0)
 {
@@ -10,7 +31,434 @@ qzUnitValue::qzUnitValue(qzUnitSystem::Dimension dimension, double value, int un
 {
 }
 
+qzUnitValue::qzUnitValue(qzUnitSystem::Dimension dimension, double value, bool toViewUnit)
+    : m_unitSystem(dimension, 0), m_value(value)
+{
+    if (toViewUnit)
+        this->toViewUnit();
+}
+
 qzUnitValue::qzUnitValue(const qzUnitSystem& unitSystem, double value)
     : m_unitSystem(unitSystem), m_value(value)
 {
+}
+
+qzUnitValue::qzUnitValue(const qzUnitValue& other, double value, bool toStandard)
+    : m_unitSystem(other.m_unitSystem), m_value(value)
+{
+    if (toStandard)
+        m_unitSystem.toStandard(m_value);
+}
+
+qzUnitValue& qzUnitValue::operator=(const qzUnitValue& other)
+{
+    if (this != &other) {
+        m_unitSystem = other.m_unitSystem;
+        m_value = other.m_value;
+    }
+    return *this;
+}
+
+qzUnitValue qzUnitValue::makeUndefined()
+{
+    qzUnitValue value;
+    value.toUndefine();
+    return value;
+}
+
+// Reading a value in another unit converts a copy of the number only: the
+// unit object of the copy would convert it by the same static rule of the
+// dimension class, and the number is all that is returned.
+double qzUnitValue::converted(int unitIndex) const
+{
+    double number = m_value;
+    if (unitIndex != m_unitSystem.unitIndex())
+        qzUnitSystem::changeTo(dimension(), m_unitSystem.unitIndex(), unitIndex, number);
+    return number;
+}
+
+double qzUnitValue::value(int unitIndex) const
+{
+    return isUndefined() ? 0.0 : converted(unitIndex);
+}
+
+double qzUnitValue::siValue() const
+{
+    return value(m_unitSystem.SIUnitIndex());
+}
+
+double qzUnitValue::standard() const
+{
+    if (isUndefined())
+        return 0.0;
+    qzUnitValue copy(*this);
+    copy.toStandard();
+    return copy.m_value;
+}
+
+qzUnitValue qzUnitValue::copyTo(int unitIndex) const
+{
+    qzUnitValue copy(*this);
+    return copy.changeTo(unitIndex);
+}
+
+int qzUnitValue::fffUnit() const
+{
+    return qzFFFUnit(dimension(), unitIndex());
+}
+
+void qzUnitValue::setValue(double value, int unitIndex)
+{
+    m_unitSystem.setUnitIndex(unitIndex);
+    m_value = value;
+}
+
+qzUnitValue& qzUnitValue::changeTo(int unitIndex)
+{
+    if (!isUndefined())
+        m_unitSystem.changeTo(unitIndex, m_value);
+    return *this;
+}
+
+qzUnitValue& qzUnitValue::toStandard()
+{
+    m_unitSystem.toStandard(m_value);
+    return *this;
+}
+
+void qzUnitValue::toUndefine()
+{
+    m_unitSystem.toUndefine();
+    m_value = undefinedNumber;
+}
+
+void qzUnitValue::exchangeValue(const qzUnitValue& other)
+{
+    if (this == &other)
+        return;
+    toUndefine();
+    m_unitSystem = other.m_unitSystem;
+    m_value = other.m_value;
+}
+
+// ---- Arithmetic ------------------------------------------------------------
+
+template <typename Operation>
+void qzUnitValue::inUnitZero(Operation operation)
+{
+    const int unit = unitIndex();
+    changeTo(0);
+    m_value = operation(m_value);
+    changeTo(unit);
+}
+
+qzUnitValue& qzUnitValue::compoundOperation(const qzUnitValue& other, double (*operation)(double, double))
+{
+    const double b = other.value(0);
+    inUnitZero([&](double a) { return operation(a, b); });
+    return *this;
+}
+
+qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
+{
+    if (dimension() != other.dimension())
+        return qzUnitValue();
+    qzUnitValue result(*this);
+    return result.compoundOperation(other, plus);
+}
+
+qzUnitValue qzUnitValue::operator-(const qzUnitValue& other) const
+{
+    if (dimension() != other.dimension())
+        return qzUnitValue();
+    qzUnitValue result(*this);
+    return result.compoundOperation(other, minus);
+}
+
+qzUnitValue& qzUnitValue::operator+=(const qzUnitValue& other)
+{
+    return compoundOperation(other, plus);
+}
+
+qzUnitValue& qzUnitValue::operator-=(const qzUnitValue& other)
+{
+    return compoundOperation(other, minus);
+}
+
+qzUnitValue qzUnitValue::operator+(double number) const
+{
+    qzUnitValue result(*this);
+    result.m_value += number;
+    return result;
+}
+
+qzUnitValue qzUnitValue::operator-(double number) const
+{
+    qzUnitValue result(*this);
+    result.m_value -= number;
+    return result;
+}
+
+qzUnitValue& qzUnitValue::operator+=(double number)
+{
+    m_value += number;
+    return *this;
+}
+
+qzUnitValue& qzUnitValue::operator-=(double number)
+{
+    m_value -= number;
+    return *this;
+}
+
+qzUnitValue qzUnitValue::operator*(double factor) const
+{
+    qzUnitValue result(*this);
+    result.inUnitZero([factor](double a) { return factor * a; });
+    return result;
+}
+
+qzUnitValue qzUnitValue::operator*=(double factor)
+{
+    inUnitZero([factor](double a) { return factor * a; });
+    return *this;
+}
+
+qzUnitValue qzUnitValue::operator/(double divisor) const
+{
+    qzUnitValue result(*this);
+    result /= divisor;
+    return result;
+}
+
+qzUnitValue qzUnitValue::operator/=(double divisor)
+{
+    if (divisor != 0.0)
+        inUnitZero([divisor](double a) { return a / divisor; });
+    return *this;
+}
+
+qzUnitValue qzUnitValue::operator-() const
+{
+    qzUnitValue result(*this);
+    result.inUnitZero([](double a) { return -a; });
+    return result;
+}
+
+qzUnitValue operator*(double factor, const qzUnitValue& value)
+{
+    return value * factor;
+}
+
+qzUnitValue operator+(double number, const qzUnitValue& value)
+{
+    return value + number; // addition of doubles is commutative
+}
+
+// ---- Comparison ------------------------------------------------------------
+
+bool qzUnitValue::operator==(const qzUnitValue& other) const
+{
+    if (dimension() != other.dimension())
+        return false;
+    if (unitIndex() == other.unitIndex())
+        return m_value == other.m_value;
+    return std::fabs(m_value - other.value(unitIndex())) < EqualityTolerance;
+}
+
+bool qzUnitValue::operator!=(const qzUnitValue& other) const
+{
+    return dimension() != other.dimension() || m_value != other.m_value;
+}
+
+bool qzUnitValue::operator<(const qzUnitValue& other) const
+{
+    return m_value < (unitIndex() == other.unitIndex() ? other.m_value : other.value(unitIndex()));
+}
+
+bool qzUnitValue::operator<=(const qzUnitValue& other) const
+{
+    return m_value <= (unitIndex() == other.unitIndex() ? other.m_value : other.value(unitIndex()));
+}
+
+bool qzUnitValue::operator>(const qzUnitValue& other) const
+{
+    return m_value > (unitIndex() == other.unitIndex() ? other.m_value : other.value(unitIndex()));
+}
+
+bool qzUnitValue::operator>=(const qzUnitValue& other) const
+{
+    return m_value >= (unitIndex() == other.unitIndex() ? other.m_value : other.value(unitIndex()));
+}
+
+int qzUnitValue::fuzzyCompare(const qzUnitValue& other, double tolerance) const
+{
+    return fuzzyCompare(value(0), other.value(0), tolerance);
+}
+
+int qzUnitValue::fuzzyCompare(double a, double b, double tolerance)
+{
+    const double t = std::fabs(tolerance);
+    const double diff = a - b;
+    const double d = std::fabs(diff);
+    const double magnitude = std::fabs(a);
+    const double scale = (qIsNaN(magnitude) || magnitude < 1.0) ? 1.0 : magnitude;
+    // A difference at the tolerance itself, within rounding, counts as equal.
+    if (scale * machineEpsilon > std::fabs(d - t))
+        return 0;
+    if (t >= d)
+        return 0;
+    // Every comparison with a NaN is false, so a NaN on either side gives -1.
+    return diff > t ? 1 : -1;
+}
+
+// ---- Formatting ------------------------------------------------------------
+
+QString qzUnitValue::valueString(char format, int precision) const
+{
+    QString text = QString::number(m_value, format, precision);
+    // NaN and the infinities keep Qt's text, so that they read back as numbers.
+    if (!qIsFinite(m_value) || precision == 0)
+        return text;
+    const int exponent = text.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+    if (exponent >= 0) {
+        // A mantissa without a point gets ".0" in front of its exponent; the
+        // letter becomes a lower-case e.
+        const bool signedExponent = text.contains(QLatin1Char('+')) || text.contains(QLatin1Char('-'));
+        if (signedExponent && exponent > 0 && exponent + 1 < text.size()
+            && !text.leftRef(exponent).contains(QLatin1Char('.'))) {
+            text.replace(QLatin1Char('e'), QLatin1String(".0e"));
+            text.replace(QLatin1Char('E'), QLatin1String(".0e"));
+        }
+        return text;
+    }
+    if (!text.contains(QLatin1Char('.')))
+        text.append(QLatin1String(".0"));
+    return text;
+}
+
+QString qzUnitValue::valueString(int unitIndex, char format, int precision) const
+{
+    return copyTo(unitIndex).valueString(format, precision);
+}
+
+QString qzUnitValue::valueSymbolString(char format, int precision) const
+{
+    if (dimension() == qzUnitSystem::Undefined)
+        return valueString(format, precision);
+    return valueString(format, precision) + m_unitSystem.valueSymbolSeparator() + m_unitSystem.symbol();
+}
+
+QString qzUnitValue::valueSymbolString(int unitIndex, char format, int precision) const
+{
+    return copyTo(unitIndex).valueSymbolString(format, precision);
+}
+
+// ---- View units ------------------------------------------------------------
+
+double qzUnitValue::viewValue() const
+{
+    qzUnitSystem::globalUnitSystem();
+    return value(qzUnitSystem::viewUnitIndex(dimension()));
+}
+
+qzUnitValue qzUnitValue::viewUnitValue() const
+{
+    qzUnitValue copy(*this);
+    return copy.toViewUnit();
+}
+
+qzUnitValue& qzUnitValue::toViewUnit()
+{
+    qzUnitSystem::globalUnitSystem();
+    return changeTo(qzUnitSystem::viewUnitIndex(dimension()));
+}
+
+QString qzUnitValue::viewValueString(char format, int precision) const
+{
+    return viewUnitValue().valueString(format, precision);
+}
+
+QString qzUnitValue::viewValueSymbolString(char format, int precision) const
+{
+    return viewUnitValue().valueSymbolString(format, precision);
+}
+
+// ---- Streams, hashing, debugging -------------------------------------------
+
+QDataStream& operator<<(QDataStream& stream, const qzUnitValue& value)
+{
+    // The raw number, NaN included: an undefined value stays undefined.
+    const double number = value.isUndefined() ? qQNaN() : value.value();
+    return stream << qint32(value.dimension()) << number << qint32(value.unitIndex());
+}
+
+QDataStream& operator>>(QDataStream& stream, qzUnitValue& value)
+{
+    value.toUndefine();
+    qint32 dimension = -1;
+    double number = 0.0;
+    qint32 unitIndex = -1;
+    stream >> dimension >> number >> unitIndex;
+    // The target is undefined now, so the assignment takes dimension and unit.
+    value = qzUnitValue(qzUnitSystem(qzUnitSystem::Dimension(dimension), unitIndex), number);
+    return stream;
+}
+
+uint qHash(const qzUnitValue& value)
+{
+    const uint h1 = qHash(value.siValue(), 0u);
+    const uint h2 = uint(convertUnitValueToFFFUnit(value));
+    return h1 + 3u * h2;
+}
+
+QDebug operator<<(QDebug debug, const qzUnitValue& value)
+{
+    QDebugStateSaver saver(debug);
+    debug.nospace().noquote() << "qzUnitValue(" << qzUnitSystem::dimensionKey(value.dimension()) << ", "
+                              << value.valueSymbolString('g', QLocale::FloatingPointShortest) << ')';
+    return debug;
+}
+
+// ---- Reading typed text ----------------------------------------------------
+
+qzUnitValue qzUnitValue::fromString(const QString& text, qzUnitSystem::Dimension dimension, QString* errorMessage)
+{
+    auto fail = [errorMessage](const QString& message) {
+        if (errorMessage)
+            *errorMessage = message;
+        return makeUndefined();
+    };
+    const QString trimmed = text.trimmed();
+    // The number is the longest prefix that the C locale reads as a double;
+    // everything after it, blanks trimmed, is the unit.
+    int end = 0;
+    while (end < trimmed.size() && QStringLiteral("0123456789+-.eE").contains(trimmed.at(end)))
+        ++end;
+    bool ok = false;
+    double number = 0.0;
+    for (; end > 0; --end) {
+        number = QLocale::c().toDouble(trimmed.leftRef(end), &ok);
+        if (ok)
+            break;
+    }
+    if (!ok)
+        return fail(QStringLiteral("'%1' does not start with a number").arg(text));
+    const QString unit = trimmed.mid(end).trimmed();
+    if (unit.isEmpty())
+        return fail(QStringLiteral("'%1' has no unit").arg(text));
+
+    const QVector<QPair<qzUnitSystem::Dimension, int>> matches = qzUnitSystem::findUnits(unit, dimension);
+    if (matches.isEmpty()) {
+        return fail(dimension == qzUnitSystem::Undefined
+                        ? QStringLiteral("unknown unit '%1'").arg(unit)
+                        : QStringLiteral("unknown unit '%1' for %2").arg(unit, qzUnitSystem::dimensionKey(dimension)));
+    }
+    if (matches.size() > 1) {
+        QStringList candidates;
+        for (const auto& match : matches)
+            candidates.append(qzUnitSystem::dimensionKey(match.first));
+        return fail(QStringLiteral("ambiguous unit '%1': %2").arg(unit, candidates.join(QLatin1String(", "))));
+    }
+    return qzUnitValue(matches.first().first, number, matches.first().second);
 }

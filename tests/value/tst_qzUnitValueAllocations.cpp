@@ -1,0 +1,161 @@
+// Handles and values keep their unit object inside themselves: building,
+// copying, converting and computing with them must never reach the heap.
+// This executable replaces the global allocation functions to count; with
+// glibc it also interposes malloc, through which Qt's containers allocate.
+#include <qzUnitLength.h>
+#include <qzUnitValue.h>
+
+#include <QtTest>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+static std::atomic<long> allocations{ 0 };
+
+#ifdef __GLIBC__
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* p, std::size_t size);
+
+void* malloc(std::size_t size)
+{
+    ++allocations;
+    return __libc_malloc(size);
+}
+void* calloc(std::size_t count, std::size_t size)
+{
+    ++allocations;
+    return __libc_calloc(count, size);
+}
+void* realloc(void* p, std::size_t size)
+{
+    ++allocations;
+    return __libc_realloc(p, size);
+}
+}
+#endif
+
+void* operator new(std::size_t size)
+{
+#ifndef __GLIBC__
+    ++allocations;
+#endif
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+
+namespace {
+// The number of allocations that operation makes.
+template <typename Operation>
+long allocationsOf(Operation operation)
+{
+    const long before = allocations.load();
+    operation();
+    return allocations.load() - before;
+}
+} // namespace
+
+class tst_qzUnitValueAllocations : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void counterWorks();
+    void handles();
+    void values();
+    void conversions();
+    void arithmetic();
+};
+
+void tst_qzUnitValueAllocations::initTestCase()
+{
+    // The first view conversion creates the global unit system once; that is
+    // the library's one lasting allocation and not part of the hot path.
+    qzUnitSystem::globalUnitSystem();
+}
+
+void tst_qzUnitValueAllocations::counterWorks()
+{
+    QCOMPARE(allocationsOf([] { int* volatile p = new int(1); delete p; }), 1L);
+#ifdef __GLIBC__
+    QVERIFY(allocationsOf([] { QString s = QString::number(12345.678); Q_UNUSED(s) }) > 0);
+#endif
+}
+
+void tst_qzUnitValueAllocations::handles()
+{
+    const long count = allocationsOf([] {
+        qzUnitSystem length(qzUnitSystem::Length, 2);
+        qzUnitSystem copy(length);
+        qzUnitSystem undefined;
+        undefined = copy;
+        copy = qzUnitSystem(qzUnitSystem::Length, 4);
+        undefined.toUndefine();
+        qzUnitSystem unknown(qzUnitSystem::Dimension(41), 3);
+        QVERIFY(length == undefined || length != copy);
+    });
+    QCOMPARE(count, 0L);
+}
+
+void tst_qzUnitValueAllocations::values()
+{
+    const long count = allocationsOf([] {
+        qzUnitValue value(qzUnitSystem::Length, 5.0, 2);
+        qzUnitValue copy(value);
+        qzUnitValue assigned;
+        assigned = copy;
+        qzUnitValue standard(value, 3.0, true);
+        qzUnitValue undefined = qzUnitValue::makeUndefined();
+        undefined.exchangeValue(value);
+        QVERIFY(standard.unitIndex() == 0 && undefined.unitIndex() == 2);
+    });
+    QCOMPARE(count, 0L);
+}
+
+void tst_qzUnitValueAllocations::conversions()
+{
+    qzUnitSystem::setViewUnitIndex(qzUnitSystem::Length, 4);
+    qzUnitValue value(qzUnitSystem::Length, 5.0, 2);
+    double sum = 0.0;
+    const long count = allocationsOf([&] {
+        sum += value.value(4) + value.siValue() + value.standard() + value.viewValue();
+        sum += value.copyTo(0).value();
+        sum += value.viewUnitValue().value();
+        value.changeTo(4).changeTo(2);
+        qzUnitValue inView(qzUnitSystem::Length, 1.0, true);
+        sum += inView.value();
+        qzUnitSystem::changeTo(qzUnitSystem::Length, 2, 4, sum);
+    });
+    QCOMPARE(count, 0L);
+    QVERIFY(sum > 0.0);
+}
+
+void tst_qzUnitValueAllocations::arithmetic()
+{
+    const qzUnitValue a(qzUnitSystem::Length, 5.0, 2);
+    const qzUnitValue b(qzUnitSystem::Length, 1.0, 0);
+    bool flags = false;
+    const long count = allocationsOf([&] {
+        qzUnitValue c = a + b - b * 2.0 + 3.0;
+        c += a;
+        c -= b;
+        c *= 2.0;
+        c /= 4.0;
+        c = -c / 2.0;
+        flags = (c == a) || (c < b) || c.fuzzyEq(a) || a.fuzzyCompare(b, 1e-9) == 0;
+    });
+    QCOMPARE(count, 0L);
+    Q_UNUSED(flags)
+}
+
+QTEST_GUILESS_MAIN(tst_qzUnitValueAllocations)
+#include "tst_qzUnitValueAllocations.moc"
