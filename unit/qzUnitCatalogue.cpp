@@ -15,6 +15,7 @@
 #include "qzUnitMassFluxDensity.h"
 #include "qzUnitMassFraction.h"
 #include "qzUnitMassFractionGradient.h"
+#include "qzUnitOfInformation.h"
 #include "qzUnitPercent.h"
 #include "qzUnitVoltage.h"
 
@@ -56,7 +57,7 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 32 TemperatureRate             */ nullptr,
     /* 33 Torque                      */ nullptr,
     /* 34 GrainSize                   */ nullptr,
-    /* 35 OfInformation               */ nullptr,
+    /* 35 OfInformation               */ &qzUnitOfInformation::Table,
     /* 36 TurningStiffness            */ nullptr,
     /* 37 Hardness                    */ nullptr,
     /* 38 Area                        */ nullptr,
