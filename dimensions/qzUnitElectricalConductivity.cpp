@@ -4,37 +4,20 @@ const QChar qzUnitElectricalConductivity::MU = QChar(0x03BC);
 
 namespace {
 
-// Row 1 holds a %1 for the micro prefix in its name; MU is filled in after
-// translation, so translators never handle the character.
+// The micro prefix is MU, filled into the %1 of row 1 at run time (after the
+// name is translated), so translators never handle the character.
 const qzUnitRow rows[] = {
-    { QT_TRANSLATE_NOOP("qzUnitElectricalConductivity", "1 / (Ohm * meter)"), nullptr },
-    { QT_TRANSLATE_NOOP("qzUnitElectricalConductivity", "1 / (%1Ohm * meter)"), nullptr,
+    { QT_TRANSLATE_NOOP("qzUnitElectricalConductivity", "1 / (Ohm * meter)"), "1/(\u03A9\u00B7m)" },
+    { QT_TRANSLATE_NOOP("qzUnitElectricalConductivity", "1 / (%1Ohm * meter)"), "1/(%1\u03A9\u00B7m)",
       qzUnitRow::Multiply, 1000000.0 },
 };
-
-QString unitName(int unitIndex)
-{
-    const QString name = qzUnitElectricalConductivity::Table.rowName(unitIndex);
-    return unitIndex == qzUnitElectricalConductivity::PerMicroOhmMeter
-        ? name.arg(qzUnitElectricalConductivity::MU) : name;
-}
-
-QString unitSymbol(int unitIndex)
-{
-    if (!qzUnitElectricalConductivity::Table.contains(unitIndex))
-        return QString();
-    QString symbol = QStringLiteral("1/(");
-    if (unitIndex == qzUnitElectricalConductivity::PerMicroOhmMeter)
-        symbol += qzUnitElectricalConductivity::MU;
-    return symbol + QChar(0x03A9) + QChar(0x00B7) + QStringLiteral("m)");
-}
 
 } // namespace
 
 const qzUnitTable qzUnitElectricalConductivity::Table = {
     "qzUnitElectricalConductivity", { QT_TRANSLATE_NOOP("qzUnitElectricalConductivity", "Electrical conductivity"), nullptr },
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitElectricalConductivity>,
-    nullptr, &unitName, &unitSymbol,
+    nullptr, nullptr, nullptr, &MU,
 };
 
 QZ_UNIT_DIMENSION_IMPL(qzUnitElectricalConductivity)

@@ -4,30 +4,13 @@
 
 namespace {
 
-// Row 1 holds a %1 for the micro prefix in its name; the conductivity's MU is
-// filled in after translation.
+// The micro prefix is the conductivity's MU, filled into the %1 of row 1 at
+// run time (after the name is translated).
 const qzUnitRow rows[] = {
-    { QT_TRANSLATE_NOOP("qzUnitElectricalResistivity", "Ohm * meter"), nullptr },
-    { QT_TRANSLATE_NOOP("qzUnitElectricalResistivity", "%1Ohm * meter"), nullptr,
+    { QT_TRANSLATE_NOOP("qzUnitElectricalResistivity", "Ohm * meter"), "\u03A9\u00B7m" },
+    { QT_TRANSLATE_NOOP("qzUnitElectricalResistivity", "%1Ohm * meter"), "%1\u03A9\u00B7m",
       qzUnitRow::Divide, 1000000.0 },
 };
-
-QString unitName(int unitIndex)
-{
-    const QString name = qzUnitElectricalResistivity::Table.rowName(unitIndex);
-    return unitIndex == qzUnitElectricalResistivity::MicroOhmMeter
-        ? name.arg(qzUnitElectricalConductivity::MU) : name;
-}
-
-QString unitSymbol(int unitIndex)
-{
-    if (!qzUnitElectricalResistivity::Table.contains(unitIndex))
-        return QString();
-    QString symbol;
-    if (unitIndex == qzUnitElectricalResistivity::MicroOhmMeter)
-        symbol += qzUnitElectricalConductivity::MU;
-    return symbol + QChar(0x03A9) + QChar(0x00B7) + QLatin1Char('m');
-}
 
 } // namespace
 
@@ -37,7 +20,7 @@ const qzUnitTable qzUnitElectricalResistivity::Table = {
                        "Electrical resistivity Material specific value, does not depend on other factors like "
                        "geometry (DO NOT confuse with 'Resistance')"),
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitElectricalResistivity>,
-    nullptr, &unitName, &unitSymbol,
+    nullptr, nullptr, nullptr, &qzUnitElectricalConductivity::MU,
 };
 
 QZ_UNIT_DIMENSION_IMPL(qzUnitElectricalResistivity)
