@@ -76,7 +76,8 @@ void tst_qzUnitOfInformation::prettyBytes_data()
     QTest::newRow("one kilobyte") << 1024LL << QStringLiteral("1.0 kB");
     QTest::newRow("one and a half") << 1536LL << QStringLiteral("1.5 kB");
     QTest::newRow("just below 100 kB rounds up") << 102399LL << QStringLiteral("100.0 kB");
-    QTest::newRow("from 100 no decimal") << 204800LL << QStringLiteral("200 kB");
+    QTest::newRow("exactly 100 has no decimal") << 102400LL << QStringLiteral("100 kB");
+    QTest::newRow("above 100 no decimal") << 204800LL << QStringLiteral("200 kB");
     QTest::newRow("below a megabyte") << 1048575LL << QStringLiteral("1024 kB");
     QTest::newRow("one megabyte") << 1048576LL << QStringLiteral("1.0 MB");
     QTest::newRow("below a gigabyte") << 1073741823LL << QStringLiteral("1024 MB");

@@ -1,5 +1,5 @@
-#ifndef QZTAGGINGTRANSLATOR_H
-#define QZTAGGINGTRANSLATOR_H
+#ifndef QZDIMENSIONCHECKS_H
+#define QZDIMENSIONCHECKS_H
 
 #include <qzUnitSystem.h>
 
@@ -66,4 +66,16 @@ inline void verifyTranslatedTexts(qzUnitSystem::Dimension dimension, const QStri
     }
 }
 
-#endif // QZTAGGINGTRANSLATOR_H
+//! Units below 0 and from maxIndex() on have null names and symbols.
+inline void verifyNoTextsOutside(qzUnitSystem::Dimension dimension)
+{
+    const int count = qzUnitSystem(dimension).maxIndex();
+    for (int index : { -1, count, 1 << 30 }) {
+        const qzUnitSystem unit(dimension, index);
+        QVERIFY(unit.name().isNull());
+        QVERIFY(unit.symbol().isNull());
+    }
+    QVERIFY(!qzUnitSystem(dimension, count - 1).symbol().isEmpty());
+}
+
+#endif // QZDIMENSIONCHECKS_H
