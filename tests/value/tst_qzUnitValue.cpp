@@ -398,6 +398,7 @@ void tst_qzUnitValue::fromString_data()
     QTest::newRow("unknown") << QStringLiteral("3 furlong") << -1 << 0.0 << -1 << QStringLiteral("unknown unit 'furlong'");
     QTest::newRow("wrong dimension") << QStringLiteral("3 mm") << 6 << 0.0 << -1 << QStringLiteral("unknown unit 'mm' for Mass");
     QTest::newRow("no number") << QStringLiteral("mm") << -1 << 0.0 << -1 << QStringLiteral("'mm' does not start with a number");
+    QTest::newRow("overflow") << QStringLiteral("1e999 m") << -1 << 0.0 << -1 << QStringLiteral("'1e999 m' does not start with a number");
     QTest::newRow("no unit") << QStringLiteral("3.5") << -1 << 0.0 << -1 << QStringLiteral("'3.5' has no unit");
     QTest::newRow("case matters") << QStringLiteral("1 MM") << -1 << 0.0 << -1 << QStringLiteral("unknown unit 'MM'");
 }
