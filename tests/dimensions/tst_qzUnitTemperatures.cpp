@@ -1,25 +1,12 @@
-#include <qzUnitSystem.h>
 #include <qzUnitTemperature.h>
 #include <qzUnitTemperatureGradient.h>
 #include <qzUnitThermalExpansion.h>
 
 #include <QtTest>
 
-using D = qzUnitSystem::Dimension;
-Q_DECLARE_METATYPE(qzUnitSystem::Dimension)
+#include "dimensionChecks.h"
 
-namespace {
-double convert(D dimension, int from, int to, double value)
-{
-    qzUnitSystem::changeTo(dimension, from, to, value);
-    return value;
-}
-
-void row(const char* name, double actual, double expected, double tolerance = 1e-12)
-{
-    QTest::newRow(name) << actual << expected << tolerance;
-}
-} // namespace
+using namespace dimensionChecks;
 
 class tst_qzUnitTemperatures : public QObject
 {
@@ -35,79 +22,56 @@ private slots:
 
 void tst_qzUnitTemperatures::dimensions_data()
 {
-    QTest::addColumn<D>("dimension");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("english");
-    QTest::newRow("temperature") << qzUnitSystem::Temperature << 4 << "Temperature";
-    QTest::newRow("difference") << qzUnitSystem::TemperatureDifference << 3 << "Temperature difference";
-    QTest::newRow("gradient") << qzUnitSystem::TemperatureGradient << 3 << "Temperature gradient";
-    QTest::newRow("rate") << qzUnitSystem::TemperatureRate << 6 << "Temperature rate";
-    QTest::newRow("expansion") << qzUnitSystem::ThermalExpansion << 2 << "Thermal expansion coeff.";
+    dimensionColumns();
+    QTest::newRow("temperature") << qzUnitSystem::Temperature << 4 << "Temperature" << 0;
+    QTest::newRow("difference") << qzUnitSystem::TemperatureDifference << 3 << "Temperature difference" << 0;
+    QTest::newRow("gradient") << qzUnitSystem::TemperatureGradient << 3 << "Temperature gradient" << 0;
+    QTest::newRow("rate") << qzUnitSystem::TemperatureRate << 6 << "Temperature rate" << 0;
+    QTest::newRow("expansion") << qzUnitSystem::ThermalExpansion << 2 << "Thermal expansion coeff." << 0;
 }
 
-// Each dimension has its class; every unit comes home through the pivot,
-// and indices past the table leave values alone.
 void tst_qzUnitTemperatures::dimensions()
 {
-    QFETCH(D, dimension);
-    QFETCH(int, count);
-    QFETCH(QString, english);
-    const qzUnitSystem system(dimension, count - 1);
-    QCOMPARE(system.maxIndex(), count);
-    QCOMPARE(system.dimensionNameEnglish(), english);
-    QCOMPARE(system.dimensionName(), english);
-    QCOMPARE(system.SIUnitIndex(), 0);
-    QVERIFY(!system.symbol().isEmpty());
-    for (int unit = 0; unit < count; ++unit) {
-        const double there = convert(dimension, 0, unit, 310.5);
-        QVERIFY2(qFuzzyCompare(convert(dimension, unit, 0, there), 310.5), qPrintable(QString::number(unit)));
-    }
-    QCOMPARE(convert(dimension, 0, count, 20.0), 20.0);
-    QCOMPARE(convert(dimension, 1, -1, 20.0), 20.0);
+    verifyDimension();
 }
 
 void tst_qzUnitTemperatures::conversions_data()
 {
-    QTest::addColumn<double>("actual");
-    QTest::addColumn<double>("expected");
-    QTest::addColumn<double>("tolerance");
+    resultColumns();
     const D T = qzUnitSystem::Temperature, dT = qzUnitSystem::TemperatureDifference;
     const D R = qzUnitSystem::TemperatureRate, G = qzUnitSystem::TemperatureGradient;
     // Exact to the last bit: every conversion passes through the kelvin.
-    row("32 F", convert(T, 2, 0, 32.0), 273.15, 0.0);
-    row("212 F", convert(T, 2, 0, 212.0), 373.15000000000003, 0.0);
-    row("273.15 K in F", convert(T, 0, 2, 273.15), 31.999999999999943, 0.0);
-    row("0 C in Ra", convert(T, 1, 3, 0.0), 491.66999999999996, 0.0);
-    row("F difference", convert(dT, 2, 0, 1.0), 0.5555555555555556, 0.0);
-    row("K/s in F/h", convert(R, 0, 5, 1.0), 6480.0, 0.0);
-    row("F/min in K/s", convert(R, 4, 0, 1.0), 0.009259259259259259, 0.0);
-    row("K/mm in K/cm", convert(G, 2, 1, 1.0), 10.0, 0.0);
-    row("gradient from an unknown unit", convert(G, 3, 0, 5.0), 0.0, 0.0);
-    row("gradient to an unknown unit", convert(G, 0, 3, 5.0), 5.0, 0.0);
+    result("32 F", convert(T, 2, 0, 32.0), 273.15, 0.0);
+    result("212 F", convert(T, 2, 0, 212.0), 373.15000000000003, 0.0);
+    result("273.15 K in F", convert(T, 0, 2, 273.15), 31.999999999999943, 0.0);
+    result("0 C in Ra", convert(T, 1, 3, 0.0), 491.66999999999996, 0.0);
+    result("F difference", convert(dT, 2, 0, 1.0), 0.5555555555555556, 0.0);
+    result("K/s in F/h", convert(R, 0, 5, 1.0), 6480.0, 0.0);
+    result("F/min in K/s", convert(R, 4, 0, 1.0), 0.009259259259259259, 0.0);
+    result("K/mm in K/cm", convert(G, 2, 1, 1.0), 10.0, 0.0);
+    result("gradient from an unknown unit", convert(G, 3, 0, 5.0), 0.0, 0.0);
+    result("gradient to an unknown unit", convert(G, 0, 3, 5.0), 5.0, 0.0);
     // A rate in degrees per time is a difference per time, and the span
     // between two temperatures is a temperature difference.
     const double fahrenheit = convert(dT, 2, 0, 1.0);
-    row("F/s", convert(R, 3, 0, 1.0), fahrenheit);
-    row("F/min", convert(R, 4, 0, 1.0), fahrenheit / 60.0);
-    row("F/h", convert(R, 5, 0, 1.0), fahrenheit / 3600.0);
-    row("F/min back", convert(R, 0, 4, 1.0), 60.0 / fahrenheit);
-    row("F/h back", convert(R, 0, 5, 1.0), 3600.0 / fahrenheit);
-    row("F/h against K/h", convert(R, 5, 2, 1.0), fahrenheit);
-    row("K/min and K/h", convert(R, 2, 1, 60.0), 1.0);
-    row("C span", convert(T, 1, 0, 100.0) - convert(T, 1, 0, 0.0), convert(dT, 1, 0, 100.0));
-    row("F span", convert(T, 2, 0, 212.0) - convert(T, 2, 0, 32.0), convert(dT, 2, 0, 180.0));
-    row("Ra span in F", convert(T, 3, 2, 500.0) - convert(T, 3, 2, 320.0), 180.0);
-    row("absolute zero in F", convert(T, 0, 2, 0.0), -459.67);
-    row("K/cm", convert(G, 1, 0, 1.0), 100.0);
-    row("K/mm", convert(G, 2, 0, 1.0), 1000.0);
+    result("F/s", convert(R, 3, 0, 1.0), fahrenheit);
+    result("F/min", convert(R, 4, 0, 1.0), fahrenheit / 60.0);
+    result("F/h", convert(R, 5, 0, 1.0), fahrenheit / 3600.0);
+    result("F/min back", convert(R, 0, 4, 1.0), 60.0 / fahrenheit);
+    result("F/h back", convert(R, 0, 5, 1.0), 3600.0 / fahrenheit);
+    result("F/h against K/h", convert(R, 5, 2, 1.0), fahrenheit);
+    result("K/min and K/h", convert(R, 2, 1, 60.0), 1.0);
+    result("C span", convert(T, 1, 0, 100.0) - convert(T, 1, 0, 0.0), convert(dT, 1, 0, 100.0));
+    result("F span", convert(T, 2, 0, 212.0) - convert(T, 2, 0, 32.0), convert(dT, 2, 0, 180.0));
+    result("Ra span in F", convert(T, 3, 2, 500.0) - convert(T, 3, 2, 320.0), 180.0);
+    result("absolute zero in F", convert(T, 0, 2, 0.0), -459.67);
+    result("K/cm", convert(G, 1, 0, 1.0), 100.0);
+    result("K/mm", convert(G, 2, 0, 1.0), 1000.0);
 }
 
 void tst_qzUnitTemperatures::conversions()
 {
-    QFETCH(double, actual);
-    QFETCH(double, expected);
-    QFETCH(double, tolerance);
-    QVERIFY2(qAbs(actual - expected) <= tolerance * qAbs(expected), qPrintable(QString::number(actual, 'g', 17)));
+    verifyResult();
 }
 
 void tst_qzUnitTemperatures::objectsAndTexts()
