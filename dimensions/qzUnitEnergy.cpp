@@ -9,7 +9,7 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Electron volt"), "eV", qzUnitRow::Divide, 6.24150648e18 },
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Kilopond meter"), "kpm", qzUnitRow::Multiply, 9.80665 },
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Calorie (IT)"), "cal (IT)", qzUnitRow::Multiply, 4.1868 },
-    // Not the 1055.0559 of heat energy: both constants are in stored data.
+    // Deliberately not the 1055.0559 of qzUnitHeat: the two classes differ.
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "British thermal unit (IT)"), "BTU (IT)", qzUnitRow::Multiply, 1055.05585262 },
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Inch-Pound Force"), "in lbf", qzUnitRow::Multiply, 0.1129848290276167 },
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Foot-Pound Force"), "ft lbf", qzUnitRow::Multiply, 1.3558179483314003 },

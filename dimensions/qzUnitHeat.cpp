@@ -7,7 +7,7 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitHeat", "Kilojoule"), "kJ", qzUnitRow::Multiply, 1000.0 },
     { QT_TRANSLATE_NOOP("qzUnitHeat", "Calorie (IT)"), "cal (IT)", qzUnitRow::Multiply, 4.1868 },
     { QT_TRANSLATE_NOOP("qzUnitHeat", "Kilocalorie (IT)"), "kcal (IT)", qzUnitRow::Multiply, 4186.8 },
-    // Rounded differently from the BTU of qzUnitEnergy; stored data depends on both.
+    // Deliberately not the 1055.05585262 of qzUnitEnergy: the two classes differ.
     { QT_TRANSLATE_NOOP("qzUnitHeat", "British thermal unit (IT)"), "BTU (IT)", qzUnitRow::Multiply, 1055.0559 },
 };
 
