@@ -1,7 +1,24 @@
 #include "qzUnitCatalogue.h"
 
 #include "qzUnitUndefined.h"
+#include "qzUnitEnergy.h"
+#include "qzUnitEnergyDensity.h"
+#include "qzUnitEnergyLength.h"
+#include "qzUnitHardness.h"
+#include "qzUnitHeat.h"
+#include "qzUnitHeatCapacity.h"
+#include "qzUnitHeatFlux.h"
+#include "qzUnitHeatTransferCoefficient.h"
+#include "qzUnitLatentHeat.h"
 #include "qzUnitLength.h"
+#include "qzUnitPower.h"
+#include "qzUnitSpecificHeatCapacity.h"
+#include "qzUnitTemperature.h"
+#include "qzUnitTemperatureDifference.h"
+#include "qzUnitTemperatureGradient.h"
+#include "qzUnitTemperatureRate.h"
+#include "qzUnitThermalConductivity.h"
+#include "qzUnitThermalExpansion.h"
 
 // Indexed by Dimension value. A null entry (41, or a class not yet in the
 // catalogue) gives the undefined class.
@@ -9,41 +26,41 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /*  0 Acceleration                */ nullptr,
     /*  1 Angle                       */ nullptr,
     /*  2 Current                     */ nullptr,
-    /*  3 Energy                      */ nullptr,
+    /*  3 Energy                      */ &qzUnitEnergy::Table,
     /*  4 Force                       */ nullptr,
     /*  5 Length                      */ &qzUnitLength::Table,
     /*  6 Mass                        */ nullptr,
     /*  7 Speed                       */ nullptr,
-    /*  8 Temperature                 */ nullptr,
+    /*  8 Temperature                 */ &qzUnitTemperature::Table,
     /*  9 Time                        */ nullptr,
     /* 10 Volume                      */ nullptr,
     /* 11 Density                     */ nullptr,
-    /* 12 Power                       */ nullptr,
+    /* 12 Power                       */ &qzUnitPower::Table,
     /* 13 Stress                      */ nullptr,
-    /* 14 ThermalConductivity         */ nullptr,
-    /* 15 ThermalExpansion            */ nullptr,
+    /* 14 ThermalConductivity         */ &qzUnitThermalConductivity::Table,
+    /* 15 ThermalExpansion            */ &qzUnitThermalExpansion::Table,
     /* 16 AbsorbedDose                */ nullptr,
-    /* 17 HeatCapacity                */ nullptr,
-    /* 18 SpecificHeatCapacity        */ nullptr,
+    /* 17 HeatCapacity                */ &qzUnitHeatCapacity::Table,
+    /* 18 SpecificHeatCapacity        */ &qzUnitSpecificHeatCapacity::Table,
     /* 19 ForceLength                 */ nullptr,
     /* 20 Voltage                     */ nullptr,
-    /* 21 EnergyLength                */ nullptr,
-    /* 22 TemperatureDifference       */ nullptr,
-    /* 23 HeatTransferCoefficient     */ nullptr,
+    /* 21 EnergyLength                */ &qzUnitEnergyLength::Table,
+    /* 22 TemperatureDifference       */ &qzUnitTemperatureDifference::Table,
+    /* 23 HeatTransferCoefficient     */ &qzUnitHeatTransferCoefficient::Table,
     /* 24 StrainRate                  */ nullptr,
-    /* 25 LatentHeat                  */ nullptr,
+    /* 25 LatentHeat                  */ &qzUnitLatentHeat::Table,
     /* 26 Percent                     */ nullptr,
     /* 27 Frequency                   */ nullptr,
     /* 28 AngularVelocity             */ nullptr,
-    /* 29 Heat                        */ nullptr,
+    /* 29 Heat                        */ &qzUnitHeat::Table,
     /* 30 MomentOfInertia             */ nullptr,
-    /* 31 HeatFlux                    */ nullptr,
-    /* 32 TemperatureRate             */ nullptr,
+    /* 31 HeatFlux                    */ &qzUnitHeatFlux::Table,
+    /* 32 TemperatureRate             */ &qzUnitTemperatureRate::Table,
     /* 33 Torque                      */ nullptr,
     /* 34 GrainSize                   */ nullptr,
     /* 35 OfInformation               */ nullptr,
     /* 36 TurningStiffness            */ nullptr,
-    /* 37 Hardness                    */ nullptr,
+    /* 37 Hardness                    */ &qzUnitHardness::Table,
     /* 38 Area                        */ nullptr,
     /* 39 DistancePerRevolution       */ nullptr,
     /* 40 TripCoefficient             */ nullptr,
@@ -51,8 +68,8 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 42 ElectricalConductivity      */ nullptr,
     /* 43 ElectricalResistivity       */ nullptr,
     /* 44 ElectricalCurrentDensity    */ nullptr,
-    /* 45 EnergyDensity               */ nullptr,
-    /* 46 TemperatureGradient         */ nullptr,
+    /* 45 EnergyDensity               */ &qzUnitEnergyDensity::Table,
+    /* 46 TemperatureGradient         */ &qzUnitTemperatureGradient::Table,
     /* 47 AreicElectricalConductivity */ nullptr,
     /* 48 VolumePerTime               */ nullptr,
     /* 49 ForcePerVolume              */ nullptr,
