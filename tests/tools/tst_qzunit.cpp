@@ -97,6 +97,8 @@ private slots:
     void dimensionsTable();
     void lengthUnits_data();
     void lengthUnits();
+    void hardness_data();
+    void hardness();
     void sharedSymbols_data();
     void sharedSymbols();
     void differentDimensions();
@@ -148,6 +150,28 @@ void tst_qzunit::results()
     QCOMPARE(result.out, expected + QLatin1Char('\n'));
 }
 
+void tst_qzunit::hardness_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("warnings");
+    QTest::newRow("table row, result below the HRC range") << words("hardness 200 HV HRC") << "9.1 HRC" << 1;
+    QTest::newRow("inside both ranges") << words("hardness 30 HRC HV --precision 4") << "301.7 HV" << 0;
+    QTest::newRow("to tensile strength") << words("hardness 30 HRC N/mm²") << "970.0 N/mm²" << 0;
+    QTest::newRow("below the table") << words("hardness 50HV HRC") << "0.0 HRC" << 2;
+}
+
+void tst_qzunit::hardness()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    QFETCH(int, warnings);
+    const Result result = runTool(arguments);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(result.out, expected + QLatin1Char('\n'));
+    QCOMPARE(result.err.count(QLatin1String("warning")), warnings);
+}
+
 void tst_qzunit::userErrors_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -176,6 +200,7 @@ void tst_qzunit::userErrors_data()
     QTest::newRow("unknown option") << words("convert --bogus 1 m in") << "bogus";
     QTest::newRow("option the command does not read") << words("dimensions --precision 3") << "precision";
     QTest::newRow("preset given to convert") << words("convert 1 m in --preset SI") << "preset";
+    QTest::newRow("hardness of a length") << words("hardness 1 m HRC") << "'m'";
     QTest::newRow("line break in a unit") << (words("convert 1") << QStringLiteral("m\nx") << QStringLiteral("in")) << "m?x";
 }
 

@@ -37,6 +37,7 @@ struct Invocation
     QStringList arguments;
     Options options;
     QTextStream& out;
+    QTextStream& err; // warnings that do not stop the command
 };
 
 // The options a command reads. Giving a command an option it does not read
@@ -65,6 +66,7 @@ void runConvert(const Invocation& invocation);
 void runDimensions(const Invocation& invocation);
 void runUnits(const Invocation& invocation);
 void runShow(const Invocation& invocation);
+void runHardness(const Invocation& invocation);
 
 using UnitMatch = QPair<qzUnitSystem::Dimension, int>;
 
@@ -82,6 +84,15 @@ QString dimensionKeys(const QVector<qzUnitSystem::Dimension>& dimensions);
 QVector<qzUnitValue> readValue(const QString& text, qzUnitSystem::Dimension restriction);
 //! Every unit whose symbol or English name is \a text, as readValue.
 QVector<UnitMatch> readUnit(const QString& text, qzUnitSystem::Dimension restriction);
+//! A typed value and the unit it is to be converted to.
+struct Conversion
+{
+    qzUnitValue value;
+    int target;
+};
+//! Reads "VALUE [UNIT] TARGET" from the arguments, in \a restriction unless that is Undefined.
+Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension restriction);
+
 //! The error for \a text that fits units of several dimensions.
 UserError ambiguity(const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions);
 

@@ -3,10 +3,8 @@
 #include <QLocale>
 #include <QTextStream>
 
-// convert VALUE [UNIT] TARGET: the value in another unit of its dimension.
-void runConvert(const Invocation& invocation)
+Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension restriction)
 {
-    const Options& options = invocation.options;
     const QStringList valueWords = invocation.arguments.mid(0, invocation.arguments.size() - 1);
     const QString target = invocation.arguments.last();
     bool bareNumber = false;
@@ -15,8 +13,8 @@ void runConvert(const Invocation& invocation)
         throw UserError{QStringLiteral("no target unit after '%1 %2'").arg(valueWords.first(), target)};
 
     const QString valueText = valueWords.join(QLatin1Char(' '));
-    const QVector<qzUnitValue> values = readValue(valueText, options.dimension);
-    const QVector<UnitMatch> units = readUnit(target, options.dimension);
+    const QVector<qzUnitValue> values = readValue(valueText, restriction);
+    const QVector<UnitMatch> units = readUnit(target, restriction);
 
     // A unit that several dimensions share is settled by the other unit
     // whenever the two have one dimension in common.
@@ -44,5 +42,13 @@ void runConvert(const Invocation& invocation)
         throw UserError{QStringLiteral("cannot convert '%1' (%2) to '%3' (%4): different dimensions")
                             .arg(valueText, dimensionKeys(from), target, dimensionKeys(to))};
     }
-    invocation.out << value.valueSymbolString(targetIndex, options.format, options.precision) << '\n';
+    return Conversion{value, targetIndex};
+}
+
+// convert VALUE [UNIT] TARGET: the value in another unit of its dimension.
+void runConvert(const Invocation& invocation)
+{
+    const Options& options = invocation.options;
+    const Conversion conversion = readConversion(invocation, options.dimension);
+    invocation.out << conversion.value.valueSymbolString(conversion.target, options.format, options.precision) << '\n';
 }

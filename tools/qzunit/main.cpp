@@ -24,6 +24,8 @@ const Command Commands[] = {
      PresetOption, &runUnits},
     {"show", "VALUE [UNIT]", "Shows a value in the view unit of a preset.", 1, 2,
      DimensionOption | FormatOption | PrecisionOption | PresetOption, &runShow},
+    {"hardness", "VALUE [UNIT] TARGET", "Converts between hardness scales and tensile strength; warns outside the validity ranges.",
+     2, 3, FormatOption | PrecisionOption, &runHardness},
 };
 
 struct OptionSpec
@@ -162,7 +164,7 @@ Options parseOptions(const QCommandLineParser& parser)
     return options;
 }
 
-int run(const QStringList& arguments, QTextStream& out)
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
     const QVector<OptionSpec> specs = optionSpecs();
     QCommandLineParser parser;
@@ -213,7 +215,7 @@ int run(const QStringList& arguments, QTextStream& out)
                                 .arg(QLatin1String(spec.name), QLatin1String(command->name))};
         }
     }
-    command->run(Invocation{positionals, parseOptions(parser), out});
+    command->run(Invocation{positionals, parseOptions(parser), out, err});
     return 0;
 }
 
@@ -243,7 +245,7 @@ int main(int argc, char* argv[])
     QTextStream err(stderr);
     err.setCodec("UTF-8");
     try {
-        return run(commandLine(argc, argv), out);
+        return run(commandLine(argc, argv), out, err);
     } catch (const UserError& error) {
         out.flush();
         err << QCoreApplication::applicationName() << ": " << oneLine(error.message) << '\n';
