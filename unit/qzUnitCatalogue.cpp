@@ -9,6 +9,15 @@
 #include "qzUnitElectricalConductivity.h"
 #include "qzUnitElectricalCurrentDensity.h"
 #include "qzUnitElectricalResistivity.h"
+#include "qzUnitEnergy.h"
+#include "qzUnitEnergyDensity.h"
+#include "qzUnitEnergyLength.h"
+#include "qzUnitHardness.h"
+#include "qzUnitHeat.h"
+#include "qzUnitHeatCapacity.h"
+#include "qzUnitHeatFlux.h"
+#include "qzUnitHeatTransferCoefficient.h"
+#include "qzUnitLatentHeat.h"
 #include "qzUnitLength.h"
 #include "qzUnitMagneticField.h"
 #include "qzUnitMagneticInduction.h"
@@ -17,6 +26,14 @@
 #include "qzUnitMassFractionGradient.h"
 #include "qzUnitOfInformation.h"
 #include "qzUnitPercent.h"
+#include "qzUnitPower.h"
+#include "qzUnitSpecificHeatCapacity.h"
+#include "qzUnitTemperature.h"
+#include "qzUnitTemperatureDifference.h"
+#include "qzUnitTemperatureGradient.h"
+#include "qzUnitTemperatureRate.h"
+#include "qzUnitThermalConductivity.h"
+#include "qzUnitThermalExpansion.h"
 #include "qzUnitVoltage.h"
 
 // Indexed by Dimension value. A null entry (41, or a class not yet in the
@@ -25,41 +42,41 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /*  0 Acceleration                */ nullptr,
     /*  1 Angle                       */ nullptr,
     /*  2 Current                     */ &qzUnitCurrent::Table,
-    /*  3 Energy                      */ nullptr,
+    /*  3 Energy                      */ &qzUnitEnergy::Table,
     /*  4 Force                       */ nullptr,
     /*  5 Length                      */ &qzUnitLength::Table,
     /*  6 Mass                        */ nullptr,
     /*  7 Speed                       */ nullptr,
-    /*  8 Temperature                 */ nullptr,
+    /*  8 Temperature                 */ &qzUnitTemperature::Table,
     /*  9 Time                        */ nullptr,
     /* 10 Volume                      */ nullptr,
     /* 11 Density                     */ nullptr,
-    /* 12 Power                       */ nullptr,
+    /* 12 Power                       */ &qzUnitPower::Table,
     /* 13 Stress                      */ nullptr,
-    /* 14 ThermalConductivity         */ nullptr,
-    /* 15 ThermalExpansion            */ nullptr,
+    /* 14 ThermalConductivity         */ &qzUnitThermalConductivity::Table,
+    /* 15 ThermalExpansion            */ &qzUnitThermalExpansion::Table,
     /* 16 AbsorbedDose                */ &qzUnitAbsorbedDose::Table,
-    /* 17 HeatCapacity                */ nullptr,
-    /* 18 SpecificHeatCapacity        */ nullptr,
+    /* 17 HeatCapacity                */ &qzUnitHeatCapacity::Table,
+    /* 18 SpecificHeatCapacity        */ &qzUnitSpecificHeatCapacity::Table,
     /* 19 ForceLength                 */ nullptr,
     /* 20 Voltage                     */ &qzUnitVoltage::Table,
-    /* 21 EnergyLength                */ nullptr,
-    /* 22 TemperatureDifference       */ nullptr,
-    /* 23 HeatTransferCoefficient     */ nullptr,
+    /* 21 EnergyLength                */ &qzUnitEnergyLength::Table,
+    /* 22 TemperatureDifference       */ &qzUnitTemperatureDifference::Table,
+    /* 23 HeatTransferCoefficient     */ &qzUnitHeatTransferCoefficient::Table,
     /* 24 StrainRate                  */ nullptr,
-    /* 25 LatentHeat                  */ nullptr,
+    /* 25 LatentHeat                  */ &qzUnitLatentHeat::Table,
     /* 26 Percent                     */ &qzUnitPercent::Table,
     /* 27 Frequency                   */ nullptr,
     /* 28 AngularVelocity             */ nullptr,
-    /* 29 Heat                        */ nullptr,
+    /* 29 Heat                        */ &qzUnitHeat::Table,
     /* 30 MomentOfInertia             */ nullptr,
-    /* 31 HeatFlux                    */ nullptr,
-    /* 32 TemperatureRate             */ nullptr,
+    /* 31 HeatFlux                    */ &qzUnitHeatFlux::Table,
+    /* 32 TemperatureRate             */ &qzUnitTemperatureRate::Table,
     /* 33 Torque                      */ nullptr,
     /* 34 GrainSize                   */ nullptr,
     /* 35 OfInformation               */ &qzUnitOfInformation::Table,
     /* 36 TurningStiffness            */ nullptr,
-    /* 37 Hardness                    */ nullptr,
+    /* 37 Hardness                    */ &qzUnitHardness::Table,
     /* 38 Area                        */ nullptr,
     /* 39 DistancePerRevolution       */ nullptr,
     /* 40 TripCoefficient             */ nullptr,
@@ -67,8 +84,8 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 42 ElectricalConductivity      */ &qzUnitElectricalConductivity::Table,
     /* 43 ElectricalResistivity       */ &qzUnitElectricalResistivity::Table,
     /* 44 ElectricalCurrentDensity    */ &qzUnitElectricalCurrentDensity::Table,
-    /* 45 EnergyDensity               */ nullptr,
-    /* 46 TemperatureGradient         */ nullptr,
+    /* 45 EnergyDensity               */ &qzUnitEnergyDensity::Table,
+    /* 46 TemperatureGradient         */ &qzUnitTemperatureGradient::Table,
     /* 47 AreicElectricalConductivity */ &qzUnitAreicElectricalConductivity::Table,
     /* 48 VolumePerTime               */ nullptr,
     /* 49 ForcePerVolume              */ nullptr,

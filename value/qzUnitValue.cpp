@@ -442,7 +442,8 @@ qzUnitValue qzUnitValue::fromString(const QString& text, qzUnitSystem::Dimension
         if (ok)
             break;
     }
-    if (!ok)
+    // A number cut short inside its digits ("1e999" read as "1e99") is no number.
+    if (!ok || (end < trimmed.size() && (trimmed.at(end).isDigit() || trimmed.at(end) == QLatin1Char('.'))))
         return fail(QStringLiteral("'%1' does not start with a number").arg(text));
     const QString unit = trimmed.mid(end).trimmed();
     if (unit.isEmpty())

@@ -1,18 +1,42 @@
-# Configures, builds and runs a consumer project against an installed qzUnit.
-# Arguments: SOURCE_DIR, BINARY_DIR, PREFIX.
+# Builds and runs a consumer project against an installed qzUnit, the way a
+# host of KIND would: cmake (find_package), pkgconfig (plain compiler call) or
+# qmake (PKGCONFIG += qzUnit).
+# Arguments: KIND, SOURCE_DIR, BINARY_DIR, PREFIX, LIBDIR, QMAKE, and the
+# CXX_COMPILER and CXX_FLAGS of the library's build (a sanitized library needs
+# a sanitized host).
 file(REMOVE_RECURSE ${BINARY_DIR})
-execute_process(
-    COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -DCMAKE_PREFIX_PATH=${PREFIX}
-    RESULT_VARIABLE result)
-if(result)
-    message(FATAL_ERROR "configuring the consumer failed")
+file(MAKE_DIRECTORY ${BINARY_DIR})
+set(ENV{PKG_CONFIG_PATH} ${PREFIX}/${LIBDIR}/pkgconfig)
+set(ENV{LD_LIBRARY_PATH} ${PREFIX}/${LIBDIR})
+
+function(run step)
+    execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${BINARY_DIR}
+        RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(result)
+        message(FATAL_ERROR "${KIND} consumer: ${step} failed (${result}):\n${output}")
+    endif()
+    message(STATUS "${KIND} consumer: ${step}: ${output}")
+endfunction()
+
+separate_arguments(flags UNIX_COMMAND "${CXX_FLAGS}")
+if(KIND STREQUAL "cmake")
+    run(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR}/cmake -B . -DCMAKE_PREFIX_PATH=${PREFIX}
+        -DCMAKE_CXX_COMPILER=${CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
+    run(build ${CMAKE_COMMAND} --build .)
+elseif(KIND STREQUAL "pkgconfig")
+    execute_process(COMMAND pkg-config --cflags --libs qzUnit
+        OUTPUT_VARIABLE pkg RESULT_VARIABLE result OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(result)
+        message(FATAL_ERROR "pkg-config does not know qzUnit")
+    endif()
+    separate_arguments(pkg UNIX_COMMAND "${pkg}")
+    run(build ${CXX_COMPILER} ${flags} -std=c++17 ${SOURCE_DIR}/consumer.cpp ${pkg} -o consumer)
+elseif(KIND STREQUAL "qmake")
+    run(configure ${QMAKE} ${SOURCE_DIR}/qmake/consumer.pro
+        QMAKE_CXX=${CXX_COMPILER} QMAKE_LINK=${CXX_COMPILER}
+        "QMAKE_CXXFLAGS+=${CXX_FLAGS}" "QMAKE_LFLAGS+=${CXX_FLAGS}")
+    run(build make)
+else()
+    message(FATAL_ERROR "unknown KIND ${KIND}")
 endif()
-execute_process(COMMAND ${CMAKE_COMMAND} --build ${BINARY_DIR} RESULT_VARIABLE result)
-if(result)
-    message(FATAL_ERROR "building the consumer failed")
-endif()
-execute_process(COMMAND ${BINARY_DIR}/consumer RESULT_VARIABLE result OUTPUT_VARIABLE output)
-message(STATUS "consumer: ${output}")
-if(result)
-    message(FATAL_ERROR "the consumer failed: ${result}")
-endif()
+run(run ${BINARY_DIR}/consumer)

@@ -133,6 +133,20 @@ void tst_qzUnitViewUnits::standardUnit()
     QVERIFY(qFuzzyCompare(value, 1.0 / 0.0254));
     QCOMPARE(inch.unitIndex(), 4);
 
+    // The standard unit is the SI preset's, not always index 0.
+    const qzUnitSystem specificHeat(qzUnitSystem::SpecificHeatCapacity, 0);
+    value = 1.0;
+    specificHeat.toStandard(value);
+    QCOMPARE(value, 1000.0);
+    QCOMPARE(specificHeat.unitIndex(), 1);
+    QCOMPARE(qzUnitSystem::fromViewToStandard(qzUnitSystem::SpecificHeatCapacity, 1.0), 1.0);
+    QCOMPARE(qzUnitValue(qzUnitSystem::SpecificHeatCapacity, 2.0, 0).standard(), 2000.0);
+    QCOMPARE(qzUnitValue(qzUnitSystem::SpecificHeatCapacity, 2.0, 0).siValue(), 2000.0);
+    value = 1.0;
+    specificHeat.fromStandard(value);
+    QCOMPARE(value, 1.0);
+    QCOMPARE(specificHeat.unitIndex(), 1);
+
     const qzUnitSystem unknown(qzUnitSystem::Dimension(41));
     value = 3.0;
     unknown.toStandard(value);

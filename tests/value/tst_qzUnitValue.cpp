@@ -25,6 +25,7 @@ private slots:
     void setValueOutOfRange();
     void arithmetic();
     void arithmeticAcrossDimensions();
+    void temperaturesMeetInKelvin();
     void scalingReturnsCopies();
     void comparisons();
     void fuzzyCompare_data();
@@ -157,6 +158,18 @@ void tst_qzUnitValue::arithmeticAcrossDimensions()
     compound += mass;
     QCOMPARE(compound.dimension(), qzUnitSystem::Length);
     QCOMPARE(compound.value(), 3.0);
+}
+
+// Unit 0 of temperature is the kelvin: scaling and adding Celsius values
+// happen there, while a plain number is added in the value's own unit.
+void tst_qzUnitValue::temperaturesMeetInKelvin()
+{
+    const qzUnitValue celsius(qzUnitSystem::Temperature, 20.0, 1);
+    QCOMPARE((celsius + 2.0).value(), 22.0);
+    QVERIFY(qFuzzyCompare((celsius * 2.0).value(), 313.15));
+    QVERIFY(qFuzzyCompare((celsius + qzUnitValue(qzUnitSystem::Temperature, 10.0, 1)).value(), 303.15));
+    QVERIFY(qFuzzyCompare((-celsius).value(), -566.3));
+    QCOMPARE((-celsius).unitIndex(), 1);
 }
 
 void tst_qzUnitValue::scalingReturnsCopies()
@@ -398,6 +411,7 @@ void tst_qzUnitValue::fromString_data()
     QTest::newRow("unknown") << QStringLiteral("3 furlong") << -1 << 0.0 << -1 << QStringLiteral("unknown unit 'furlong'");
     QTest::newRow("wrong dimension") << QStringLiteral("3 mm") << 6 << 0.0 << -1 << QStringLiteral("unknown unit 'mm' for Mass");
     QTest::newRow("no number") << QStringLiteral("mm") << -1 << 0.0 << -1 << QStringLiteral("'mm' does not start with a number");
+    QTest::newRow("overflow") << QStringLiteral("1e999 m") << -1 << 0.0 << -1 << QStringLiteral("'1e999 m' does not start with a number");
     QTest::newRow("no unit") << QStringLiteral("3.5") << -1 << 0.0 << -1 << QStringLiteral("'3.5' has no unit");
     QTest::newRow("case matters") << QStringLiteral("1 MM") << -1 << 0.0 << -1 << QStringLiteral("unknown unit 'MM'");
 }

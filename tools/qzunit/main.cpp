@@ -1,16 +1,254 @@
-// Lists the length units and converts a length: the first job of qzunit.
-#include <qzUnitAll.h>
+// qzunit: converts values between units and lists the dimensions, units and
+// view units of the qzUnit library. Exit codes: 0 success, 2 user error.
+#include "command.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QTextCodec>
 #include <QTextStream>
 
-int main()
+#include <algorithm>
+#include <iterator>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+const Command Commands[] = {
+    {"convert", "VALUE [UNIT] TARGET", "Converts a value to another unit of its dimension.", 2, 3,
+     DimensionOption | FormatOption | PrecisionOption, &runConvert},
+    {"dimensions", "", "Lists the dimensions.", 0, 0, 0, &runDimensions},
+    {"units", "DIMENSION", "Lists the units of a dimension; marks the SI and the view unit.", 1, 1,
+     PresetOption, &runUnits},
+    {"show", "VALUE [UNIT]", "Shows a value in the view unit of a preset.", 1, 2,
+     DimensionOption | FormatOption | PrecisionOption | PresetOption, &runShow},
+    {"hardness", "VALUE [UNIT] TARGET", "Converts between hardness scales and tensile strength; warns outside the validity ranges.",
+     2, 3, FormatOption | PrecisionOption, &runHardness},
+};
+
+struct OptionSpec
 {
-    QTextStream out(stdout);
-    const qzUnitSystem length(qzUnitSystem::Length);
-    const QStringList names = length.names();
-    const QStringList symbols = length.symbols();
-    for (int i = 0; i < names.size(); ++i)
-        out << i << '\t' << names.at(i) << '\t' << symbols.at(i) << '\n';
-    out << "12.5 mm = " << qzUnitLength::convert(qzUnitLength::Millimeter, qzUnitLength::Inch, 12.5) << " in\n";
+    OptionFlag flag;
+    const char* name;
+    const char* valueName;
+    QString description;
+};
+
+QVector<OptionSpec> optionSpecs()
+{
+    return {
+        {DimensionOption, "dimension", "name",
+         QStringLiteral("Reads units in this dimension only: enumerator (Length), English name or value.")},
+        {FormatOption, "format", "g|f|e", QStringLiteral("Number format (default g).")},
+        {PrecisionOption, "precision", "digits",
+         QStringLiteral("Significant digits for g, digits after the point for f and e: 0 to 99 (default 6).")},
+        {PresetOption, "preset", "name",
+         QStringLiteral("Preset that sets the view units: %1 (default SI).").arg(presetNames())},
+    };
+}
+
+QString commandNames()
+{
+    QStringList names;
+    for (const Command& command : Commands)
+        names.append(QLatin1String(command.name));
+    return names.join(QLatin1String(", "));
+}
+
+QString description()
+{
+    QString text = QStringLiteral("Converts values between units and lists what the qzUnit library knows.\n\nCommands:\n");
+    QVector<QStringList> rows;
+    for (const Command& command : Commands) {
+        const QString usage = QStringLiteral("%1 %2").arg(QLatin1String(command.name), QLatin1String(command.synopsis));
+        rows.append({QString(), usage.trimmed(), QLatin1String(command.summary)});
+    }
+    QTextStream table(&text);
+    printTable(table, rows, {false, false, false});
+    table.flush();
+    text += QStringLiteral(
+        "\nA value is a number in the C locale and a unit, in one argument (12.5mm)\n"
+        "or two (12.5 mm); negative numbers need no escaping. Units are named by\n"
+        "symbol or English name, matched exactly. A unit that several dimensions\n"
+        "share is settled by the other unit of a conversion when the two have one\n"
+        "dimension in common; otherwise choose one with --dimension.\n"
+        "Exit codes: 0 success, 2 user error.");
+    return text;
+}
+
+// Qt decodes argv in the encoding of the locale; symbols typed in a UTF-8
+// terminal under another locale would come out garbled, so valid UTF-8 wins.
+QStringList commandLine(int argc, char* argv[])
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    return QCoreApplication::arguments();
+#else
+    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        QTextCodec::ConverterState state;
+        const QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
+        arguments.append(state.invalidChars == 0 ? text : QString::fromLocal8Bit(bytes));
+    }
+    return arguments;
+#endif
+}
+
+// QCommandLineParser would take "-40" or "-2.5mm" for options. Every
+// argument that is not an option (or an option's value) moves behind "--",
+// keeping its order, so that negative numbers need no escaping.
+QStringList positionalsLast(const QStringList& arguments, const QVector<OptionSpec>& specs)
+{
+    auto takesValue = [&specs](const QString& option) {
+        for (const OptionSpec& spec : specs) {
+            if (option == QLatin1String(spec.name))
+                return true;
+        }
+        return false;
+    };
+    QStringList options{arguments.value(0)};
+    QStringList positionals;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--")) {
+            positionals += arguments.mid(i + 1);
+            break;
+        }
+        const bool isOption = argument.size() > 1 && argument.startsWith(QLatin1Char('-'))
+            && !argument.at(1).isDigit() && argument.at(1) != QLatin1Char('.');
+        if (!isOption) {
+            positionals.append(argument);
+            continue;
+        }
+        options.append(argument);
+        if (argument.startsWith(QLatin1String("--")) && !argument.contains(QLatin1Char('='))
+            && takesValue(argument.mid(2))) {
+            // The "--" added below must not become the missing value.
+            if (i + 1 == arguments.size())
+                throw UserError{QStringLiteral("missing value after '%1'").arg(argument)};
+            options.append(arguments.at(++i));
+        }
+    }
+    return options << QStringLiteral("--") << positionals;
+}
+
+Options parseOptions(const QCommandLineParser& parser)
+{
+    Options options;
+    const QString dimension = QStringLiteral("dimension");
+    if (parser.isSet(dimension))
+        options.dimension = parseDimension(parser.value(dimension));
+    const QString format = QStringLiteral("format");
+    if (parser.isSet(format)) {
+        const QString value = parser.value(format);
+        if (value != QLatin1String("g") && value != QLatin1String("f") && value != QLatin1String("e"))
+            throw UserError{QStringLiteral("invalid --format '%1' (one of g, f, e)").arg(value)};
+        options.format = value.at(0).toLatin1();
+    }
+    const QString precision = QStringLiteral("precision");
+    if (parser.isSet(precision)) {
+        const QString value = parser.value(precision);
+        bool ok = false;
+        options.precision = value.toInt(&ok);
+        if (!ok || options.precision < 0 || options.precision > 99)
+            throw UserError{QStringLiteral("invalid --precision '%1' (a whole number from 0 to 99)").arg(value)};
+    }
+    const QString preset = QStringLiteral("preset");
+    if (parser.isSet(preset))
+        options.preset = parsePreset(parser.value(preset));
+    return options;
+}
+
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    const QVector<OptionSpec> specs = optionSpecs();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description());
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const OptionSpec& spec : specs) {
+        QStringList readers;
+        for (const Command& command : Commands) {
+            if (command.options & spec.flag)
+                readers.append(QLatin1String(command.name));
+        }
+        parser.addOption(QCommandLineOption(QLatin1String(spec.name),
+                                            QStringLiteral("%1 [%2]").arg(spec.description, readers.join(QLatin1String(", "))),
+                                            QLatin1String(spec.valueName)));
+    }
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of %1.").arg(commandNames()),
+                                 QStringLiteral("<command> [arguments]"));
+
+    if (!parser.parse(positionalsLast(arguments, specs)))
+        throw UserError{parser.errorText()};
+    // No Qt options of their own here: --help-all shows the same text.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        out << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
+
+    QStringList positionals = parser.positionalArguments();
+    if (positionals.isEmpty())
+        throw UserError{QStringLiteral("no command given (one of %1; see qzunit --help)").arg(commandNames())};
+    const QString name = positionals.takeFirst();
+    const auto command = std::find_if(std::begin(Commands), std::end(Commands),
+                                      [&name](const Command& candidate) { return name == QLatin1String(candidate.name); });
+    if (command == std::end(Commands))
+        throw UserError{QStringLiteral("unknown command '%1' (one of %2)").arg(name, commandNames())};
+    if (positionals.size() < command->minArguments || positionals.size() > command->maxArguments) {
+        throw UserError{QStringLiteral("usage: qzunit %1 %2")
+                            .arg(QLatin1String(command->name), QLatin1String(command->synopsis))
+                            .trimmed()};
+    }
+    for (const OptionSpec& spec : specs) {
+        if (parser.isSet(QLatin1String(spec.name)) && !(command->options & spec.flag)) {
+            throw UserError{QStringLiteral("option --%1 does not apply to %2")
+                                .arg(QLatin1String(spec.name), QLatin1String(command->name))};
+        }
+    }
+    command->run(Invocation{positionals, parseOptions(parser), out, err});
     return 0;
+}
+
+// One line whatever the user typed: control characters would break it.
+QString oneLine(QString message)
+{
+    for (QChar& c : message) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char('?');
+    }
+    return message;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("qzunit"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QZUNIT_VERSION));
+#ifdef Q_OS_WIN
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+    // Symbols such as µm and °C are written as UTF-8 whatever the locale.
+    QTextStream out(stdout);
+    out.setCodec("UTF-8");
+    QTextStream err(stderr);
+    err.setCodec("UTF-8");
+    try {
+        return run(commandLine(argc, argv), out, err);
+    } catch (const UserError& error) {
+        out.flush();
+        err << QCoreApplication::applicationName() << ": " << oneLine(error.message) << '\n';
+        return 2;
+    }
 }

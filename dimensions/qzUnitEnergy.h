@@ -1,0 +1,26 @@
+#ifndef QZUNITENERGY_H
+#define QZUNITENERGY_H
+
+#include "qzUnitTable.h"
+
+//! Energy, Dimension 3. The joule is the pivot and the SI unit.
+class QZUNIT_EXPORT qzUnitEnergy : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitEnergy)
+
+public:
+    enum e_Unit : int {
+        Joule = 0,
+        Kilojoule = 1,
+        KilowattHour = 2,
+        ElectronVolt = 3,
+        KilopondMeter = 4,
+        CalorieIT = 5,
+        BritishThermalUnitIT = 6,
+        InchPoundForce = 7,
+        FootPoundForce = 8,
+        Megajoule = 9
+    };
+};
+
+#endif // QZUNITENERGY_H

@@ -1,0 +1,17 @@
+#ifndef QZUNITHEATCAPACITY_H
+#define QZUNITHEATCAPACITY_H
+
+#include "qzUnitTable.h"
+
+//! Heat capacity, Dimension 17: a single unit.
+class QZUNIT_EXPORT qzUnitHeatCapacity : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitHeatCapacity)
+
+public:
+    enum e_Unit : int {
+        JoulePerKelvin = 0
+    };
+};
+
+#endif // QZUNITHEATCAPACITY_H

@@ -1,0 +1,22 @@
+#ifndef QZUNITTEMPERATURERATE_H
+#define QZUNITTEMPERATURERATE_H
+
+#include "qzUnitTable.h"
+
+//! Temperature rate, Dimension 32. The kelvin per second is the pivot and the SI unit.
+class QZUNIT_EXPORT qzUnitTemperatureRate : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitTemperatureRate)
+
+public:
+    enum e_Unit : int {
+        KelvinPerSecond = 0,
+        KelvinPerMinute = 1,
+        KelvinPerHour = 2,
+        DegreeFahrenheitPerSecond = 3,
+        DegreeFahrenheitPerMinute = 4,
+        DegreeFahrenheitPerHour = 5
+    };
+};
+
+#endif // QZUNITTEMPERATURERATE_H

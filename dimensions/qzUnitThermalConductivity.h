@@ -1,0 +1,24 @@
+#ifndef QZUNITTHERMALCONDUCTIVITY_H
+#define QZUNITTHERMALCONDUCTIVITY_H
+
+#include "qzUnitTable.h"
+
+//! Thermal conductivity, Dimension 14; units are named by their symbols.
+class QZUNIT_EXPORT qzUnitThermalConductivity : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitThermalConductivity)
+
+public:
+    enum e_Unit : int {
+        JoulePerMeterSecondKelvin = 0,
+        WattPerMeterKelvin = 1,
+        BtuPerFootHourRankine = 2,
+        BtuPerFootMinuteRankine = 3,
+        KilocaloriePerMeterHourCelsius = 4,
+        KilocaloriePerKilogramCelsius = 5,
+        NewtonPerSecondKelvin = 6,
+        NewtonPerSecondCelsius = 7
+    };
+};
+
+#endif // QZUNITTHERMALCONDUCTIVITY_H

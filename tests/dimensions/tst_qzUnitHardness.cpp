@@ -1,0 +1,194 @@
+#include <qzUnitHardness.h>
+#include <qzUnitSystem.h>
+#include <qzUnitValue.h>
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+constexpr double Inf = std::numeric_limits<double>::infinity();
+const double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Psi = 6894.757280343134 / 1000000.0; // in N/mm²
+
+double convert(int from, int to, double value)
+{
+    qzUnitHardness::changeTo(from, to, value);
+    return value;
+}
+
+// NaN, infinities and zero must match exactly, other results to rounding.
+bool same(double actual, double expected)
+{
+    if (std::isnan(expected))
+        return std::isnan(actual);
+    if (std::isinf(expected) || expected == 0.0)
+        return actual == expected;
+    return std::fabs(actual - expected) <= 1e-12 * std::fabs(expected);
+}
+
+// One material in all six units, from its row of the conversion table.
+QVector<double> material(double tensile, double hrc, double hbw, double hv)
+{
+    return { tensile * 1000000.0, tensile, tensile / Psi, hrc, hbw, hv };
+}
+} // namespace
+
+class tst_qzUnitHardness : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tableRows_data();
+    void tableRows();
+    void columnsAreSmoothAndInvertible();
+    void conversion_data();
+    void conversion();
+    void clampingAndValidity();
+    void objectAndTexts();
+};
+
+// Neighbouring rows at both ends of the table, where the HRC validity
+// range starts, and where the HBW range ends.
+void tst_qzUnitHardness::tableRows_data()
+{
+    QTest::addColumn<QVector<double>>("lower");
+    QTest::addColumn<QVector<double>>("upper");
+    QTest::newRow("0-1") << material(255.0, -24.1, 76.0, 80.0) << material(270.0, -22.8, 80.7, 85.0);
+    QTest::newRow("31-32") << material(755.0, 19.0, 223.0, 235.0) << material(770.0, 20.3, 228.0, 240.0);
+    QTest::newRow("79-80") << material(2180.0, 57.8, 618.0, 650.0) << material(2210.0, 58.3, 627.0, 660.0);
+    QTest::newRow("95-96") << material(3080.0, 67.5, 875.0, 920.0) << material(3150.0, 68.0, 895.0, 940.0);
+}
+
+// On a row every unit gives the row's entry in every other unit; halfway
+// between two rows, the halfway value.
+void tst_qzUnitHardness::tableRows()
+{
+    QFETCH(QVector<double>, lower);
+    QFETCH(QVector<double>, upper);
+    for (int from = 0; from < 6; ++from) {
+        for (int to = 0; to < 6; ++to) {
+            const QByteArray where = QByteArray::number(from) + " -> " + QByteArray::number(to);
+            // 255 N/mm² in psi comes back as 254.99999999999997, just below the table.
+            if (from != qzUnitHardness::PoundForcePerSquareInch || lower[1] > 255.0)
+                QVERIFY2(same(convert(from, to, lower[from]), lower[to]), where);
+            QVERIFY2(same(convert(from, to, upper[from]), upper[to]), where);
+            const double middle = convert(from, to, (lower[from] + upper[from]) / 2.0);
+            QVERIFY2(std::fabs(middle - (lower[to] + upper[to]) / 2.0) <= 1e-9 * std::fabs(upper[to]), where);
+        }
+    }
+}
+
+// The empirical curves against Vickers ascend, and their slope never jumps
+// by more than half from one row interval to the next: a mistyped entry in
+// any column breaks one or the other, or the way back.
+void tst_qzUnitHardness::columnsAreSmoothAndInvertible()
+{
+    for (int column : { 1, 3, 4 }) {
+        double previous = 0.0;
+        for (double hv = 80.25; hv < 940.0; hv += 0.5) {
+            const QByteArray where = QByteArray::number(column) + " at HV " + QByteArray::number(hv);
+            QVERIFY2(std::fabs(convert(column, 5, convert(5, column, hv)) - hv) < 1e-9, where);
+            const double slope = (convert(5, column, hv + 0.1) - convert(5, column, hv - 0.1)) / 0.2;
+            QVERIFY2(slope > 0.0, where);
+            QVERIFY2(previous == 0.0 || (slope / previous > 0.6 && slope / previous < 1.65), where);
+            previous = slope;
+        }
+    }
+}
+
+void tst_qzUnitHardness::conversion_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("HV row to HRC") << 5 << 3 << 200.0 << 9.1;
+    QTest::newRow("HV between rows") << 5 << 3 << 202.5 << 9.95;
+    QTest::newRow("HV below table") << 5 << 3 << 50.0 << 0.0;
+    QTest::newRow("HV above table") << 5 << 3 << 1000.0 << 68.0;
+    QTest::newRow("HRC to N/mm2") << 3 << 1 << 30.0 << 970.0;
+    QTest::newRow("HRC to N/m2") << 3 << 0 << 30.0 << 970000000.0;
+    QTest::newRow("first HV row") << 5 << 4 << 80.0 << 76.0;
+    QTest::newRow("HBW above its range") << 4 << 5 << 618.0 << 650.0;
+    QTest::newRow("N/mm2 below table") << 1 << 5 << 100.0 << 0.0;
+    QTest::newRow("HRC below its range") << 1 << 3 << 255.0 << -24.1;
+    QTest::newRow("HRC range start") << 1 << 3 << 770.0 << 20.3;
+    QTest::newRow("HRC below table") << 3 << 1 << -30.0 << 0.0;
+    QTest::newRow("psi") << 2 << 1 << 1.0 << Psi;
+    QTest::newRow("N/m2 to psi") << 0 << 2 << 1000000.0 << 1.0 / Psi;
+    QTest::newRow("psi rounding below the first row") << 2 << 3 << 255.0 / Psi << 0.0;
+    QTest::newRow("NaN into a scale") << 3 << 5 << NaN << 0.0;
+    QTest::newRow("NaN out of a scale") << 4 << 2 << NaN << 0.0;
+    QTest::newRow("NaN from psi to HV") << 2 << 5 << NaN << 0.0;
+    QTest::newRow("NaN between stresses") << 0 << 1 << NaN << NaN;
+    QTest::newRow("infinite HRC") << 3 << 1 << Inf << 3150.0;
+    QTest::newRow("infinite stress to HBW") << 0 << 4 << Inf << 895.0;
+    QTest::newRow("-infinity to HV") << 1 << 5 << -Inf << 0.0;
+    QTest::newRow("-infinity in psi") << 0 << 2 << -Inf << 0.0;
+    QTest::newRow("infinity in psi is the table's top") << 0 << 2 << Inf << 3150.0 / Psi;
+    QTest::newRow("overflow to N/m2 is the table's top") << 2 << 0 << 1e308 << 3150.0e6;
+    QTest::newRow("same unit") << 4 << 4 << 2000.0 << 2000.0;
+    QTest::newRow("unknown target") << 3 << 6 << 30.0 << 30.0;
+    QTest::newRow("negative source") << -1 << 3 << 500.0 << 500.0;
+}
+
+void tst_qzUnitHardness::conversion()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(double, value);
+    QFETCH(double, expected);
+    const double actual = convert(from, to, value);
+    QVERIFY2(same(actual, expected), qPrintable(QString::number(actual, 'g', 17)));
+}
+
+void tst_qzUnitHardness::clampingAndValidity()
+{
+    // +infinity lands on the top of the table, in the stress units without a column too.
+    for (int unit = 0; unit < 6; ++unit) {
+        double value = Inf;
+        qzUnitHardness::clampToBoundaries(value, qzUnitHardness::e_Unit(unit));
+        QCOMPARE(value, convert(1, unit, 3150.0));
+    }
+    const double untouched[] = { Inf, NaN, 700.0 };
+    for (double value : untouched) {
+        double clamped = value;
+        qzUnitHardness::clampToBoundaries(clamped, value == 700.0 ? qzUnitHardness::Brinell : qzUnitHardness::e_Unit(9));
+        QVERIFY(same(clamped, value));
+    }
+    double value = -Inf;
+    qzUnitHardness::clampToBoundaries(value, qzUnitHardness::e_Unit(9));
+    QCOMPARE(value, 0.0);
+
+    const coBounds<double> hrc = qzUnitHardness::validBounds(3), hbw = qzUnitHardness::validBounds(4);
+    QVERIFY(hrc.lower == 20.3 && hrc.upper == 68.0 && hbw.lower == 76.0 && hbw.upper == 618.0);
+    const coBounds<double> pascal = qzUnitHardness::validBounds(0), unknown = qzUnitHardness::validBounds(9);
+    QVERIFY(pascal.lower == 255000000.0 && pascal.upper == 3150000000.0);
+    QVERIFY(unknown.lower == 255.0 && unknown.upper == 3150.0);
+    QCOMPARE(qzUnitHardness::validBounds(2).upper, convert(1, 2, 3150.0));
+    QVERIFY(qzUnitHardness::isValidValue(3, 20.3) && qzUnitHardness::isValidValue(5, 940.0));
+    QVERIFY(!qzUnitHardness::isValidValue(3, 20.2) && !qzUnitHardness::isValidValue(4, 618.5));
+    QVERIFY(!qzUnitHardness::isValidValue(1, NaN));
+    QVERIFY(qzUnitHardness::isValidValue(qzUnitValue(qzUnitSystem::Hardness, 500.0, 1)));
+    QVERIFY(!qzUnitHardness::isValidValue(qzUnitValue(qzUnitSystem::Hardness, 20.2, 3)));
+    QVERIFY(!qzUnitHardness::isValidValue(qzUnitValue(qzUnitSystem::Stress, 500.0, 1)));
+}
+
+void tst_qzUnitHardness::objectAndTexts()
+{
+    qzUnitSystem system(qzUnitSystem::Hardness, qzUnitHardness::Rockwell);
+    QCOMPARE(system.maxIndex(), 6);
+    QCOMPARE(system.SIUnitIndex(), 0);
+    QCOMPARE(system.dimensionNameEnglish(), QStringLiteral("Hardness"));
+    QCOMPARE(system.symbol(), QStringLiteral("HRC"));
+    QVERIFY(qzUnitHardness::name(6).isNull() && qzUnitHardness::symbol(-1).isNull());
+    double value = 30.0;
+    system.changeTo(qzUnitHardness::NewtonPerSquareMillimeter, value);
+    QCOMPARE(value, 970.0);
+    QCOMPARE(system.name(), QStringLiteral("Newton per square millimeter"));
+}
+
+QTEST_GUILESS_MAIN(tst_qzUnitHardness)
+#include "tst_qzUnitHardness.moc"

@@ -1,0 +1,103 @@
+#include "command.h"
+
+#include <QMetaEnum>
+#include <QTextStream>
+
+qzUnitSystem::Dimension parseDimension(const QString& text)
+{
+    const qzUnitSystem::Dimension named = qzUnitSystem::dimensionFromString(text);
+    if (named != qzUnitSystem::Undefined)
+        return named;
+    bool isNumber = false;
+    const int value = text.toInt(&isNumber);
+    if (isNumber && qzUnitSystem::getDimensions().contains(qzUnitSystem::Dimension(value)))
+        return qzUnitSystem::Dimension(value);
+    throw UserError{QStringLiteral("unknown dimension '%1' (see qzunit dimensions)").arg(text)};
+}
+
+qzUnitSystem::UnitSystem parsePreset(const QString& text)
+{
+    // Compared by hand: QMetaEnum::keyToValue would also take "qzUnitSystem::SI".
+    const QMetaEnum presets = QMetaEnum::fromType<qzUnitSystem::UnitSystem>();
+    for (int i = 0; i < presets.keyCount(); ++i) {
+        if (text == QLatin1String(presets.key(i)))
+            return qzUnitSystem::UnitSystem(presets.value(i));
+    }
+    throw UserError{QStringLiteral("unknown preset '%1' (one of %2)").arg(text, presetNames())};
+}
+
+QString presetNames()
+{
+    const QMetaEnum presets = QMetaEnum::fromType<qzUnitSystem::UnitSystem>();
+    QStringList names;
+    for (int i = 0; i < presets.keyCount(); ++i)
+        names.append(QString::fromLatin1(presets.key(i)));
+    return names.join(QLatin1String(", "));
+}
+
+QString dimensionKeys(const QVector<qzUnitSystem::Dimension>& dimensions)
+{
+    QStringList keys;
+    for (qzUnitSystem::Dimension dimension : dimensions)
+        keys.append(qzUnitSystem::dimensionKey(dimension));
+    return keys.join(QLatin1String(", "));
+}
+
+QVector<qzUnitValue> readValue(const QString& text, qzUnitSystem::Dimension restriction)
+{
+    QString error;
+    const qzUnitValue value = qzUnitValue::fromString(text, restriction, &error);
+    if (value.isDefined())
+        return {value};
+    // The library refuses a unit that several dimensions share; a single
+    // reading in each of them lets the caller choose.
+    QVector<qzUnitValue> readings;
+    if (restriction == qzUnitSystem::Undefined) {
+        for (qzUnitSystem::Dimension dimension : qzUnitSystem::getDimensions()) {
+            const qzUnitValue reading = qzUnitValue::fromString(text, dimension);
+            if (reading.isDefined())
+                readings.append(reading);
+        }
+    }
+    if (readings.isEmpty())
+        throw UserError{error};
+    return readings;
+}
+
+QVector<UnitMatch> readUnit(const QString& text, qzUnitSystem::Dimension restriction)
+{
+    const QVector<UnitMatch> matches = qzUnitSystem::findUnits(text, restriction);
+    if (matches.isEmpty()) {
+        throw UserError{restriction == qzUnitSystem::Undefined
+                            ? QStringLiteral("unknown unit '%1'").arg(text)
+                            : QStringLiteral("unknown unit '%1' for %2").arg(text, qzUnitSystem::dimensionKey(restriction))};
+    }
+    return matches;
+}
+
+UserError ambiguity(const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions)
+{
+    return UserError{QStringLiteral("%1 fits several dimensions: %2 (choose one with --dimension)")
+                         .arg(text, dimensionKeys(dimensions))};
+}
+
+void printTable(QTextStream& out, const QVector<QStringList>& rows, const QVector<bool>& rightAligned)
+{
+    QVector<int> widths(rightAligned.size(), 0);
+    for (const QStringList& row : rows) {
+        for (int column = 0; column < row.size() && column < widths.size(); ++column)
+            widths[column] = qMax(widths.at(column), row.at(column).size());
+    }
+    for (const QStringList& row : rows) {
+        QString line;
+        for (int column = 0; column < row.size() && column < widths.size(); ++column) {
+            if (column > 0)
+                line += QLatin1String("  ");
+            line += rightAligned.at(column) ? row.at(column).rightJustified(widths.at(column))
+                                            : row.at(column).leftJustified(widths.at(column));
+        }
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        out << line << '\n';
+    }
+}

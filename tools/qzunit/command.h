@@ -1,0 +1,102 @@
+#ifndef QZUNIT_TOOL_COMMAND_H
+#define QZUNIT_TOOL_COMMAND_H
+
+// The commands of qzunit and what they share. Every dimension, unit and
+// preset the tool names comes from the library at run time, so the tool
+// follows the catalogue without being touched.
+
+#include <qzUnitSystem.h>
+#include <qzUnitValue.h>
+
+#include <QPair>
+#include <QStringList>
+#include <QVector>
+
+class QTextStream;
+
+// A mistake of the user. main() prints it as one line on standard error and
+// exits with code 2; commands throw it wherever they notice the mistake.
+struct UserError
+{
+    QString message;
+};
+
+// The options, checked and converted; the defaults hold where one is not given.
+struct Options
+{
+    qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined; // any dimension
+    char format = 'g';
+    int precision = 6;
+    qzUnitSystem::UnitSystem preset = qzUnitSystem::SI;
+};
+
+// One run of a command: its own arguments (without the command name), the
+// options and the stream for the result.
+struct Invocation
+{
+    QStringList arguments;
+    Options options;
+    QTextStream& out;
+    QTextStream& err; // warnings that do not stop the command
+};
+
+// The options a command reads. Giving a command an option it does not read
+// is a user error, so that a typo never goes unnoticed.
+enum OptionFlag : unsigned {
+    DimensionOption = 1u << 0,
+    FormatOption = 1u << 1,
+    PrecisionOption = 1u << 2,
+    PresetOption = 1u << 3,
+};
+
+// A row of the command table in main.cpp. To add a command, write its
+// function in a file of its own, declare it below and add a row there.
+struct Command
+{
+    const char* name;
+    const char* synopsis; // its arguments, for the help text and usage errors
+    const char* summary;
+    int minArguments;
+    int maxArguments;
+    unsigned options; // OptionFlag values
+    void (*run)(const Invocation& invocation);
+};
+
+void runConvert(const Invocation& invocation);
+void runDimensions(const Invocation& invocation);
+void runUnits(const Invocation& invocation);
+void runShow(const Invocation& invocation);
+void runHardness(const Invocation& invocation);
+
+using UnitMatch = QPair<qzUnitSystem::Dimension, int>;
+
+//! The dimension named by its enumerator ("Length"), English name or value.
+qzUnitSystem::Dimension parseDimension(const QString& text);
+//! The preset named by its enumerator ("USCommon").
+qzUnitSystem::UnitSystem parsePreset(const QString& text);
+//! The enumerators of the presets, for messages and help.
+QString presetNames();
+//! The enumerators of \a dimensions, comma-separated.
+QString dimensionKeys(const QVector<qzUnitSystem::Dimension>& dimensions);
+
+//! Every reading of a typed value ("12.5 mm", "12.5mm"): one per dimension
+//! that has its unit, only \a restriction unless that is Undefined.
+QVector<qzUnitValue> readValue(const QString& text, qzUnitSystem::Dimension restriction);
+//! Every unit whose symbol or English name is \a text, as readValue.
+QVector<UnitMatch> readUnit(const QString& text, qzUnitSystem::Dimension restriction);
+//! A typed value and the unit it is to be converted to.
+struct Conversion
+{
+    qzUnitValue value;
+    int target;
+};
+//! Reads "VALUE [UNIT] TARGET" from the arguments, in \a restriction unless that is Undefined.
+Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension restriction);
+
+//! The error for \a text that fits units of several dimensions.
+UserError ambiguity(const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions);
+
+//! Writes \a rows in columns two blanks apart; the first row is the header.
+void printTable(QTextStream& out, const QVector<QStringList>& rows, const QVector<bool>& rightAligned);
+
+#endif // QZUNIT_TOOL_COMMAND_H
