@@ -1,6 +1,8 @@
 #ifndef QZDIMENSIONCHECKS_H
 #define QZDIMENSIONCHECKS_H
 
+#include "dimensionChecks.h"
+
 #include <qzUnitSystem.h>
 
 #include <QCoreApplication>

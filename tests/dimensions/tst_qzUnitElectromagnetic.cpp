@@ -8,7 +8,6 @@
 #include <QtTest>
 
 using Dimension = qzUnitSystem::Dimension;
-Q_DECLARE_METATYPE(qzUnitSystem::Dimension)
 
 namespace {
 

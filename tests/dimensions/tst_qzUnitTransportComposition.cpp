@@ -10,7 +10,6 @@
 #include <QtTest>
 
 using Dimension = qzUnitSystem::Dimension;
-Q_DECLARE_METATYPE(qzUnitSystem::Dimension)
 
 class tst_qzUnitTransportComposition : public QObject
 {

@@ -1,11 +1,11 @@
+#include "dimensionChecks.h"
+
 #include <qzUnitSystem.h>
 
 #include <QtTest>
 
-#include <iterator>
 
 using Dimension = qzUnitSystem::Dimension;
-Q_DECLARE_METATYPE(qzUnitSystem::Dimension)
 
 // Every Dimension reaches its class: the names, the number of units and the SI
 // unit that documents and hosts rely on, and texts for every unit.
