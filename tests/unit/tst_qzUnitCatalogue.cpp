@@ -4,7 +4,6 @@
 
 #include <QtTest>
 
-
 using Dimension = qzUnitSystem::Dimension;
 
 // Every Dimension reaches its class: the names, the number of units and the SI
