@@ -1,0 +1,312 @@
+#include <qzUnitAcceleration.h>
+#include <qzUnitAngle.h>
+#include <qzUnitAngularVelocity.h>
+#include <qzUnitArea.h>
+#include <qzUnitDistancePerRevolution.h>
+#include <qzUnitFrequency.h>
+#include <qzUnitGrainSize.h>
+#include <qzUnitLength.h>
+#include <qzUnitSpeed.h>
+#include <qzUnitStrainRate.h>
+#include <qzUnitTime.h>
+#include <qzUnitValue.h>
+#include <qzUnitVolume.h>
+#include <qzUnitVolumePerTime.h>
+
+#include "dimensionChecks.h"
+
+#include <QtMath>
+#include <QtTest>
+
+using D = qzUnitSystem;
+
+class tst_qzUnitGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void classes_data();
+    void classes();
+    void relations_data();
+    void relations();
+    void storedConstants();
+    void symbolsCodePoints_data();
+    void symbolsCodePoints();
+    void translatedTexts();
+    void angle();
+    void unconvertedClasses();
+    void distancePerRevolutionFollowsLength();
+    void grainSizeFormula_data();
+    void grainSizeFormula();
+    void grainSizeNonFinite();
+};
+
+void tst_qzUnitGeometry::classes_data()
+{
+    QTest::addColumn<int>("dimension");
+    QTest::addColumn<QByteArray>("className");
+    QTest::addColumn<QByteArray>("englishName");
+    QTest::addColumn<QByteArray>("comment");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("acceleration") << int(D::Acceleration) << QByteArray("qzUnitAcceleration") << QByteArray("Acceleration") << QByteArray() << 7;
+    QTest::newRow("angle") << int(D::Angle) << QByteArray("qzUnitAngle") << QByteArray("Angle") << QByteArray() << 2;
+    QTest::newRow("speed") << int(D::Speed) << QByteArray("qzUnitSpeed") << QByteArray("Velocity") << QByteArray() << 10;
+    QTest::newRow("volume") << int(D::Volume) << QByteArray("qzUnitVolume") << QByteArray("Volume") << QByteArray() << 5;
+    QTest::newRow("strain rate") << int(D::StrainRate) << QByteArray("qzUnitStrainRate") << QByteArray("Strain rate") << QByteArray() << 1;
+    QTest::newRow("frequency") << int(D::Frequency) << QByteArray("qzUnitFrequency") << QByteArray("Frequency") << QByteArray() << 2;
+    QTest::newRow("angular velocity") << int(D::AngularVelocity) << QByteArray("qzUnitAngularVelocity") << QByteArray("Angle velocity") << QByteArray() << 4;
+    QTest::newRow("grain size") << int(D::GrainSize) << QByteArray("qzUnitGrainSize") << QByteArray("Grain size") << QByteArray() << 2;
+    QTest::newRow("area") << int(D::Area) << QByteArray("qzUnitArea") << QByteArray("Area") << QByteArray() << 7;
+    QTest::newRow("distance per revolution") << int(D::DistancePerRevolution) << QByteArray("qzUnitDistancePerRevolution")
+                                             << QByteArray("Distance per revolution") << QByteArray("de=Weg pro Umdrehung") << 8;
+    QTest::newRow("volume flow") << int(D::VolumePerTime) << QByteArray("qzUnitVolumePerTime") << QByteArray("Volume flow") << QByteArray() << 7;
+}
+
+void tst_qzUnitGeometry::classes()
+{
+    QFETCH(int, dimension);
+    QFETCH(QByteArray, className);
+    QFETCH(QByteArray, englishName);
+    QFETCH(QByteArray, comment);
+    QFETCH(int, count);
+    const QString wrong = classFailures(D::Dimension(dimension), className.constData(), englishName.constData(),
+                                        comment.isEmpty() ? nullptr : comment.constData(), count);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    const QString broken = contractFailures(D::Dimension(dimension));
+    QVERIFY2(broken.isEmpty(), qPrintable(broken));
+}
+
+// Units that are products or quotients of other dimensions' units agree with
+// them; the tolerance is wider only where a table keeps a rounded constant.
+void tst_qzUnitGeometry::relations_data()
+{
+    QTest::addColumn<double>("actual");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("tolerance");
+
+    const auto length = [](int unit) { return converted(D::Length, unit, 0); };
+    const auto time = [](int unit) { return converted(D::Time, unit, 0); };
+    const auto area = [](int unit) { return converted(D::Area, unit, 0); };
+    const auto volume = [](int unit) { return converted(D::Volume, unit, 0); };
+    using L = qzUnitLength;
+    using T = qzUnitTime;
+
+    QTest::newRow("cm2") << area(qzUnitArea::SquareCentimeter) << std::pow(length(L::Centimeter), 2) << 1e-12;
+    QTest::newRow("mm2") << area(qzUnitArea::SquareMillimeter) << std::pow(length(L::Millimeter), 2) << 1e-12;
+    QTest::newRow("um2") << area(qzUnitArea::SquareMicrometer) << std::pow(length(L::Micron), 2) << 1e-12;
+    QTest::newRow("km2") << area(qzUnitArea::SquareKilometer) << std::pow(length(L::Kilometer), 2) << 1e-12;
+    QTest::newRow("ft2") << area(qzUnitArea::SquareFoot) << std::pow(length(L::Foot), 2) << 1e-10;
+    QTest::newRow("in2") << area(qzUnitArea::SquareInch) << std::pow(length(L::Inch), 2) << 1e-12;
+    QTest::newRow("cm3") << volume(qzUnitVolume::CubicCentimeter) << std::pow(length(L::Centimeter), 3) << 1e-12;
+    QTest::newRow("mm3") << volume(qzUnitVolume::CubicMillimeter) << std::pow(length(L::Millimeter), 3) << 1e-12;
+    QTest::newRow("cft") << volume(qzUnitVolume::CubicFoot) << std::pow(length(L::Foot), 3) << 1e-12;
+    QTest::newRow("cin") << volume(qzUnitVolume::CubicInch) << std::pow(length(L::Inch), 3) << 1e-12;
+
+    const auto speed = [](int unit) { return converted(D::Speed, unit, 0); };
+    QTest::newRow("mm/s") << speed(qzUnitSpeed::MillimeterPerSecond) << length(L::Millimeter) / time(T::Second) << 1e-12;
+    QTest::newRow("fps") << speed(qzUnitSpeed::FootPerSecond) << length(L::Foot) / time(T::Second) << 1e-12;
+    QTest::newRow("ips") << speed(qzUnitSpeed::InchPerSecond) << length(L::Inch) / time(T::Second) << 1e-12;
+    QTest::newRow("m/min") << speed(qzUnitSpeed::MeterPerMinute) << length(L::Meter) / time(T::Minute) << 1e-12;
+    QTest::newRow("km/h") << speed(qzUnitSpeed::KilometerPerHour) << length(L::Kilometer) / time(T::Hour) << 1e-12;
+    QTest::newRow("cm/s") << speed(qzUnitSpeed::CentimeterPerSecond) << length(L::Centimeter) / time(T::Second) << 1e-12;
+    QTest::newRow("cm/min") << speed(qzUnitSpeed::CentimeterPerMinute) << length(L::Centimeter) / time(T::Minute) << 1e-12;
+    QTest::newRow("inpm") << speed(qzUnitSpeed::InchPerMinute) << length(L::Inch) / time(T::Minute) << 1e-9;
+
+    const auto acceleration = [](int unit) { return converted(D::Acceleration, unit, 0); };
+    QTest::newRow("ips2") << acceleration(qzUnitAcceleration::InchPerSquareSecond) << length(L::Inch) << 1e-12;
+    QTest::newRow("fps2") << acceleration(qzUnitAcceleration::FootPerSquareSecond) << length(L::Foot) << 1e-12;
+    QTest::newRow("Gal") << acceleration(qzUnitAcceleration::Galileo) << length(L::Centimeter) << 1e-12;
+    QTest::newRow("mph/s") << acceleration(qzUnitAcceleration::MilePerHourPerSecond)
+                           << speed(qzUnitSpeed::MilePerSecond) / time(T::Hour) << 1e-11;
+
+    const double turn = converted(D::Angle, qzUnitAngle::Degree, qzUnitAngle::Radian, 360.0);
+    const auto angular = [](int unit) { return converted(D::AngularVelocity, unit, 0); };
+    QTest::newRow("Rps") << angular(qzUnitAngularVelocity::RevolutionPerSecond) << turn / time(T::Second) << 1e-12;
+    QTest::newRow("Rpm") << angular(qzUnitAngularVelocity::RevolutionPerMinute) << turn / time(T::Minute) << 1e-12;
+    QTest::newRow("Rph") << angular(qzUnitAngularVelocity::RevolutionPerHour) << turn / time(T::Hour) << 1e-12;
+
+    const auto flow = [](int unit) { return converted(D::VolumePerTime, unit, 0); };
+    const double litre = converted(D::Volume, qzUnitVolume::CubicCentimeter, 0, 1000.0);
+    QTest::newRow("l/s") << flow(qzUnitVolumePerTime::LiterPerSecond) << litre / time(T::Second) << 1e-12;
+    QTest::newRow("l/min") << flow(qzUnitVolumePerTime::LiterPerMinute) << litre / time(T::Minute) << 1e-12;
+    QTest::newRow("m3/min") << flow(qzUnitVolumePerTime::CubicMeterPerMinute) << volume(qzUnitVolume::CubicMeter) / time(T::Minute) << 1e-12;
+    QTest::newRow("cm3/h") << flow(qzUnitVolumePerTime::CubicCentimeterPerHour) << volume(qzUnitVolume::CubicCentimeter) / time(T::Hour) << 1e-12;
+    QTest::newRow("cm3/s") << flow(qzUnitVolumePerTime::CubicCentimeterPerSecond) << volume(qzUnitVolume::CubicCentimeter) << 1e-12;
+    QTest::newRow("mm3/s") << flow(qzUnitVolumePerTime::CubicMillimeterPerSecond) << volume(qzUnitVolume::CubicMillimeter) << 1e-12;
+}
+
+void tst_qzUnitGeometry::relations()
+{
+    QFETCH(double, actual);
+    QFETCH(double, expected);
+    QFETCH(double, tolerance);
+    QVERIFY2(closeTo(actual, expected, tolerance),
+             qPrintable(QStringLiteral("%1 != %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+}
+
+// Constants that stored values were made with, where the textbook value differs.
+void tst_qzUnitGeometry::storedConstants()
+{
+    const double mile = converted(D::Speed, qzUnitSpeed::MilePerSecond, 0);
+    QCOMPARE(mile, 1609.344);
+    QVERIFY(mile != converted(D::Length, qzUnitLength::Mile, 0));
+    QCOMPARE(converted(D::Speed, 0, qzUnitSpeed::MilePerSecond), 1.0 / 1609.344);
+    QCOMPARE(converted(D::Speed, qzUnitSpeed::KilometerPerHour, 0, 36.0), 10.0);
+
+    const double ipms = converted(D::Acceleration, qzUnitAcceleration::InchPerMinutePerSecond, 0);
+    QCOMPARE(ipms, 1.524);
+    QVERIFY(!closeTo(ipms, converted(D::Length, qzUnitLength::Inch, 0) / 60.0, 1e-3));
+    const double fpms = converted(D::Acceleration, qzUnitAcceleration::FootPerMinutePerSecond, 0);
+    QCOMPARE(fpms, 1.0 / 18.288);
+    QVERIFY(!closeTo(fpms, converted(D::Length, qzUnitLength::Foot, 0) / 60.0, 1e-3));
+
+    // Two steps through unit 0, each with its own constant.
+    QCOMPARE(converted(D::Area, qzUnitArea::SquareKilometer, 0), 1000000.0);
+    QCOMPARE(converted(D::Area, qzUnitArea::SquareCentimeter, qzUnitArea::SquareMillimeter), 100.0);
+    QCOMPARE(converted(D::VolumePerTime, qzUnitVolumePerTime::LiterPerMinute, 0), 1.0 / 60000.0);
+}
+
+void tst_qzUnitGeometry::symbolsCodePoints_data()
+{
+    QTest::addColumn<int>("dimension");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("expected");
+    const QChar squared(0x00B2), cubed(0x00B3), micro(0x00B5), degree(0x00B0);
+
+    QTest::newRow("m2") << int(D::Area) << 0 << QStringLiteral("m") + squared;
+    QTest::newRow("um2") << int(D::Area) << 3 << micro + QStringLiteral("m") + squared;
+    QTest::newRow("m3") << int(D::Volume) << 0 << QStringLiteral("m") + cubed;
+    QTest::newRow("cft") << int(D::Volume) << 3 << QStringLiteral("cft");
+    QTest::newRow("cin") << int(D::Volume) << 4 << QStringLiteral("cin");
+    QTest::newRow("degree") << int(D::Angle) << 1 << QString(degree);
+    QTest::newRow("m/s2") << int(D::Acceleration) << 0 << QStringLiteral("m/s") + squared;
+    QTest::newRow("cm3/h") << int(D::VolumePerTime) << 4 << QStringLiteral("cm") + cubed + QStringLiteral("/h");
+    QTest::newRow("m3/min") << int(D::VolumePerTime) << 3 << QStringLiteral("m") + cubed + QStringLiteral("/min");
+    QTest::newRow("l/min") << int(D::VolumePerTime) << 2 << QStringLiteral("l/min");
+    QTest::newRow("grain um") << int(D::GrainSize) << 0 << micro + QStringLiteral("m");
+    QTest::newRow("strain rate") << int(D::StrainRate) << 0 << QStringLiteral("1/s");
+}
+
+void tst_qzUnitGeometry::symbolsCodePoints()
+{
+    QFETCH(int, dimension);
+    QFETCH(int, unit);
+    QFETCH(QString, expected);
+    QCOMPARE(D(D::Dimension(dimension), unit).symbol(), expected);
+}
+
+void tst_qzUnitGeometry::translatedTexts()
+{
+    const RecordingTranslator translator;
+    const auto recorded = [](const char* context, const char* source, const char* comment = nullptr) {
+        return RecordingTranslator::recorded(context, source, comment);
+    };
+    QCOMPARE(qzUnitAngularVelocity::symbol(0), QStringLiteral("rad/s"));
+    QCOMPARE(qzUnitAngularVelocity::symbol(2), recorded("qzUnitAngularVelocity", "Rpm"));
+    QCOMPARE(qzUnitDistancePerRevolution::symbol(2),
+             recorded("qzUnitDistancePerRevolution", "mm/r", "Einheit Weg pro Umdrehung [mm/U]"));
+    QCOMPARE(qzUnitDistancePerRevolution::name(7), recorded("qzUnitDistancePerRevolution", "Kilometer per revolution"));
+    QCOMPARE(qzUnitVolumePerTime::name(0), recorded("qzUnitVolumePerTime", "cubic meters per second"));
+    // Named by its symbol, untranslated.
+    QCOMPARE(qzUnitStrainRate::name(0), QStringLiteral("1/s"));
+    QCOMPARE(qzUnitAngle::symbol(0), QStringLiteral("rad"));
+    QCOMPARE(qzUnitGrainSize::name(1), recorded("qzUnitGrainSize", "ASTM"));
+    // Assembled at run time, not translated.
+    QCOMPARE(qzUnitVolumePerTime::SUPERSCRIPT_3, QChar(0x00B3));
+    QCOMPARE(qzUnitVolumePerTime::symbol(0), QStringLiteral("m") + QChar(0x00B3) + QStringLiteral("/s"));
+}
+
+void tst_qzUnitGeometry::angle()
+{
+    QVERIFY(closeTo(qzUnitAngle::changeValue(qzUnitAngle::Degree, qzUnitAngle::Radian, 180.0), M_PI, 1e-15));
+    QVERIFY(closeTo(qzUnitAngle::changeValue(qzUnitAngle::Radian, qzUnitAngle::Degree, M_PI), 180.0, 1e-15));
+    QCOMPARE(qzUnitAngle::changeValue(0, 2, 1.0), 1.0);
+    QCOMPARE(qzUnitAngle::changeValue(-1, 0, 1.0), 1.0);
+    QCOMPARE(qzUnitAngle::changeValue(1, 1, 1.0), 1.0);
+
+    qzUnitAngle angle(qzUnitAngle::Radian);
+    QCOMPARE(angle.valueSymbolSeparator(), QStringLiteral(" "));
+    double value = M_PI / 2.0;
+    angle.changeTo(qzUnitAngle::Degree, value);
+    QVERIFY(closeTo(value, 90.0, 1e-15));
+    QVERIFY(angle.valueSymbolSeparator().isNull());
+    QVERIFY(D(D::Angle, qzUnitAngle::Degree).valueSymbolSeparator().isNull());
+
+    const qzUnitValue created = qzUnitAngle::create(45.0, qzUnitAngle::Degree);
+    QCOMPARE(int(created.dimension()), int(D::Angle));
+    QCOMPARE(created.unitIndex(), 1);
+    QCOMPARE(created.value(), 45.0);
+}
+
+// Frequency's two units and strain rate's single one are labels: numbers
+// never change, the virtual conversion only records the unit.
+void tst_qzUnitGeometry::unconvertedClasses()
+{
+    QCOMPARE(converted(D::Frequency, 0, 1, 50.0), 50.0);
+    QCOMPARE(converted(D::Frequency, 1, 0, 50.0), 50.0);
+    qzUnitFrequency frequency;
+    double value = 50.0;
+    frequency.changeTo(qzUnitFrequency::VibrationPerSecond, value);
+    QCOMPARE(value, 50.0);
+    QCOMPARE(frequency.unitIndex(), 1);
+    QCOMPARE(frequency.symbol(), QStringLiteral("1/s"));
+    QVERIFY(qzUnitStrainRate::name(1).isNull());
+}
+
+void tst_qzUnitGeometry::distancePerRevolutionFollowsLength()
+{
+    using R = qzUnitDistancePerRevolution;
+    for (int unit = 0; unit < R().maxIndex(); ++unit) {
+        const QString name = R::toEnumName(unit);
+        QCOMPARE(int(R::toEnumIndex(name)), unit);
+        QVERIFY(name.endsWith(QLatin1String("_PER_REV")));
+        const int lengthUnit = qzUnitLength::toEnumIndex(name.chopped(8));
+        QVERIFY2(lengthUnit >= 0, qPrintable(name));
+        QCOMPARE(converted(D::DistancePerRevolution, unit, 0, 3.5), converted(D::Length, lengthUnit, 0, 3.5));
+        QCOMPARE(R::symbol(unit), qzUnitLength::symbol(lengthUnit) + QStringLiteral("/r"));
+    }
+    QCOMPARE(int(R::toEnumIndex(QStringLiteral("KILOMETER_PER_REV"))), 7);
+    QCOMPARE(int(R::toEnumIndex(QStringLiteral("kilometer_per_rev"))), -1);
+    QVERIFY(R::toEnumName(8).isNull());
+    QVERIFY(R::toEnumName(-1).isNull());
+}
+
+// G and the diameter d in µm: d = sqrt(4 / (2^(G + 2.95) * pi)) * 1000.
+void tst_qzUnitGeometry::grainSizeFormula_data()
+{
+    QTest::addColumn<double>("astm");
+    QTest::newRow("0") << 0.0;
+    QTest::newRow("7.5") << 7.5;
+    QTest::newRow("-1") << -1.0;
+    QTest::newRow("14") << 14.0;
+}
+
+void tst_qzUnitGeometry::grainSizeFormula()
+{
+    QFETCH(double, astm);
+    const double pi = 3.141592653589793;
+    const double diameter = converted(D::GrainSize, qzUnitGrainSize::ASTM, qzUnitGrainSize::Micrometer, astm);
+    QCOMPARE(diameter, std::sqrt(4.0 / (std::pow(2.0, astm + 2.95) * pi)) * 1000.0);
+    QCOMPARE(converted(D::GrainSize, qzUnitGrainSize::Micrometer, qzUnitGrainSize::ASTM, diameter),
+             std::log(4.0 / (std::pow(diameter / 1000.0, 2.0) * pi)) / std::log(2.0) - 2.95);
+    QVERIFY(std::fabs(converted(D::GrainSize, 0, 1, diameter) - astm) < 1e-12);
+    // One number finer halves the area of a grain.
+    const double finer = converted(D::GrainSize, 1, 0, astm + 1.0);
+    QVERIFY(closeTo(finer * finer * 2.0, diameter * diameter, 1e-12));
+}
+
+void tst_qzUnitGeometry::grainSizeNonFinite()
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    QCOMPARE(converted(D::GrainSize, 0, 1, 0.0), inf);
+    QCOMPARE(converted(D::GrainSize, 0, 1, -25.0), converted(D::GrainSize, 0, 1, 25.0));
+    QCOMPARE(converted(D::GrainSize, 1, 0, inf), 0.0);
+    QCOMPARE(converted(D::GrainSize, 1, 0, -inf), inf);
+    QVERIFY(std::isnan(converted(D::GrainSize, 1, 0, qQNaN())));
+    QVERIFY(std::isnan(converted(D::GrainSize, 0, 1, qQNaN())));
+    QVERIFY(closeTo(converted(D::GrainSize, 1, 0, 0.0), 405.9, 1e-4));
+}
+
+QTEST_GUILESS_MAIN(tst_qzUnitGeometry)
+#include "tst_qzUnitGeometry.moc"
