@@ -19,6 +19,13 @@ inline bool closeTo(double actual, double expected, double tolerance = 1e-12)
     return actual == expected || std::fabs(actual - expected) <= tolerance * std::fabs(expected);
 }
 
+//! QCOMPARE without its fuzziness, for results that must be bit for bit what
+//! a given sequence of double operations gives.
+#define COMPARE_EXACT(actual, expected)                                                       \
+    QVERIFY2((actual) == (expected), qPrintable(QStringLiteral("%1 != %2")                    \
+                                                    .arg((actual), 0, 'g', 17)                \
+                                                    .arg((expected), 0, 'g', 17)))
+
 //! \a value in unit \a from of \a dimension, converted to unit \a to.
 inline double converted(qzUnitSystem::Dimension dimension, int from, int to, double value = 1.0)
 {

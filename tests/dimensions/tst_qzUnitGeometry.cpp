@@ -149,22 +149,22 @@ void tst_qzUnitGeometry::relations()
 void tst_qzUnitGeometry::storedConstants()
 {
     const double mile = converted(D::Speed, qzUnitSpeed::MilePerSecond, 0);
-    QCOMPARE(mile, 1609.344);
+    COMPARE_EXACT(mile, 1609.344);
     QVERIFY(mile != converted(D::Length, qzUnitLength::Mile, 0));
-    QCOMPARE(converted(D::Speed, 0, qzUnitSpeed::MilePerSecond), 1.0 / 1609.344);
+    COMPARE_EXACT(converted(D::Speed, 0, qzUnitSpeed::MilePerSecond), 1.0 / 1609.344);
     QCOMPARE(converted(D::Speed, qzUnitSpeed::KilometerPerHour, 0, 36.0), 10.0);
 
     const double ipms = converted(D::Acceleration, qzUnitAcceleration::InchPerMinutePerSecond, 0);
-    QCOMPARE(ipms, 1.524);
+    COMPARE_EXACT(ipms, 1.524);
     QVERIFY(!closeTo(ipms, converted(D::Length, qzUnitLength::Inch, 0) / 60.0, 1e-3));
     const double fpms = converted(D::Acceleration, qzUnitAcceleration::FootPerMinutePerSecond, 0);
-    QCOMPARE(fpms, 1.0 / 18.288);
+    COMPARE_EXACT(fpms, 1.0 / 18.288);
     QVERIFY(!closeTo(fpms, converted(D::Length, qzUnitLength::Foot, 0) / 60.0, 1e-3));
 
     // Two steps through unit 0, each with its own constant.
     QCOMPARE(converted(D::Area, qzUnitArea::SquareKilometer, 0), 1000000.0);
     QCOMPARE(converted(D::Area, qzUnitArea::SquareCentimeter, qzUnitArea::SquareMillimeter), 100.0);
-    QCOMPARE(converted(D::VolumePerTime, qzUnitVolumePerTime::LiterPerMinute, 0), 1.0 / 60000.0);
+    COMPARE_EXACT(converted(D::VolumePerTime, qzUnitVolumePerTime::LiterPerMinute, 0), 1.0 / 60000.0);
 }
 
 void tst_qzUnitGeometry::symbolsCodePoints_data()
@@ -287,8 +287,8 @@ void tst_qzUnitGeometry::grainSizeFormula()
     QFETCH(double, astm);
     const double pi = 3.141592653589793;
     const double diameter = converted(D::GrainSize, qzUnitGrainSize::ASTM, qzUnitGrainSize::Micrometer, astm);
-    QCOMPARE(diameter, std::sqrt(4.0 / (std::pow(2.0, astm + 2.95) * pi)) * 1000.0);
-    QCOMPARE(converted(D::GrainSize, qzUnitGrainSize::Micrometer, qzUnitGrainSize::ASTM, diameter),
+    COMPARE_EXACT(diameter, std::sqrt(4.0 / (std::pow(2.0, astm + 2.95) * pi)) * 1000.0);
+    COMPARE_EXACT(converted(D::GrainSize, qzUnitGrainSize::Micrometer, qzUnitGrainSize::ASTM, diameter),
              std::log(4.0 / (std::pow(diameter / 1000.0, 2.0) * pi)) / std::log(2.0) - 2.95);
     QVERIFY(std::fabs(converted(D::GrainSize, 0, 1, diameter) - astm) < 1e-12);
     // One number finer halves the area of a grain.

@@ -104,6 +104,8 @@ void tst_qzUnitMechanics::relations_data()
     QTest::newRow("kgf is kp") << force(F::KilogramForce) << gravity << 0.0;
     QTest::newRow("tnf is 1000 kp") << force(F::TonForce) << 1000.0 * gravity << 1e-12;
     QTest::newRow("klbf") << force(F::KilopoundForce) << 1000.0 * force(F::PoundForce) << 1e-12;
+    QTest::newRow("short ton") << force(F::ShortTon) << 2000.0 * force(F::PoundForce) << 1e-8;
+    QTest::newRow("long ton") << force(F::LongTon) << 2240.0 * force(F::PoundForce) << 1e-5;
     QTest::newRow("ozf") << force(F::OunceForce) << force(F::PoundForce) / 16.0 << 1e-12;
     QTest::newRow("kN") << force(F::Kilonewton) << 1000.0 * force(F::Newton) << 1e-12;
     QTest::newRow("dyn is g cm/s2") << force(F::Dyne) << mass(M::Gram) * converted(D::Acceleration, qzUnitAcceleration::Galileo, 0) << 1e-12;
@@ -145,8 +147,8 @@ void tst_qzUnitMechanics::relations()
 // Constants that stored values were made with, where the textbook value differs.
 void tst_qzUnitMechanics::storedConstants()
 {
-    QCOMPARE(converted(D::Mass, qzUnitMass::Pound, 0), 0.45359238);
-    QCOMPARE(converted(D::Mass, qzUnitMass::Pound, qzUnitMass::Ounce), 0.45359238 / 0.028349523125);
+    COMPARE_EXACT(converted(D::Mass, qzUnitMass::Pound, 0), 0.45359238);
+    COMPARE_EXACT(converted(D::Mass, qzUnitMass::Pound, qzUnitMass::Ounce), 0.45359238 / 0.028349523125);
     QVERIFY(converted(D::Mass, qzUnitMass::Pound, qzUnitMass::Ounce) != 16.0);
     QVERIFY(closeTo(converted(D::Mass, qzUnitMass::Ton, qzUnitMass::Megagram), 1.0));
 
@@ -156,15 +158,15 @@ void tst_qzUnitMechanics::storedConstants()
 
     // Not the 15200 Pa of a kilogram-force per square inch.
     const double kgPerSquareInch = converted(D::Stress, qzUnitStress::KilogramPerSquareInch, 0);
-    QCOMPARE(kgPerSquareInch, 39.3701);
+    COMPARE_EXACT(kgPerSquareInch, 39.3701);
     QCOMPARE(converted(D::Stress, 0, qzUnitStress::KilogramPerSquareInch, kgPerSquareInch), 1.0);
 
-    QCOMPARE(converted(D::Torque, qzUnitTorque::KilogramForceMeter, 0), 9.80665);
-    QCOMPARE(converted(D::MomentOfInertia, qzUnitMomentOfInertia::SlugPerSquareFoot, 0), 1.0 / 224.24813368145254);
+    COMPARE_EXACT(converted(D::Torque, qzUnitTorque::KilogramForceMeter, 0), 9.80665);
+    COMPARE_EXACT(converted(D::MomentOfInertia, qzUnitMomentOfInertia::SlugPerSquareFoot, 0), 1.0 / 224.24813368145254);
 
     // A multiplication, not the division by 6.894757 MPa per ksi.
-    QCOMPARE(converted(D::TripCoefficient, qzUnitTripCoefficient::PerKsi, 0), 6.894689475729317);
-    QCOMPARE(converted(D::TripCoefficient, qzUnitTripCoefficient::PerPascal, qzUnitTripCoefficient::PerKsi),
+    COMPARE_EXACT(converted(D::TripCoefficient, qzUnitTripCoefficient::PerKsi, 0), 6.894689475729317);
+    COMPARE_EXACT(converted(D::TripCoefficient, qzUnitTripCoefficient::PerPascal, qzUnitTripCoefficient::PerKsi),
              1000000.0 / 6.894689475729317);
 }
 
