@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
+#include <QtTest>
 
 #include <climits>
 #include <cmath>
@@ -94,8 +95,8 @@ public:
 };
 
 //! What differs in the class that the handle of \a dimension creates from
-//! \a className: number of units, SI unit, dimension names, and the context
-//! of every translated text. Empty when nothing does.
+//! \a className: number of units, SI unit, separator in unit 0, dimension
+//! names, and the context of every translated text. Empty when nothing does.
 inline QString classFailures(qzUnitSystem::Dimension dimension, const char* className, const char* englishName,
                              const char* comment, int count)
 {
@@ -105,6 +106,8 @@ inline QString classFailures(qzUnitSystem::Dimension dimension, const char* clas
         failures << QStringLiteral("%1 units").arg(system.maxIndex());
     if (system.SIUnitIndex() != 0)
         failures << QStringLiteral("SI unit %1").arg(system.SIUnitIndex());
+    if (system.valueSymbolSeparator() != QLatin1String(" "))
+        failures << QStringLiteral("separator \"%1\"").arg(system.valueSymbolSeparator());
     if (system.dimensionNameEnglish() != QString::fromUtf8(englishName))
         failures << system.dimensionNameEnglish();
     const RecordingTranslator translator;
@@ -116,6 +119,56 @@ inline QString classFailures(qzUnitSystem::Dimension dimension, const char* clas
             failures << text;
     }
     return failures.join(QStringLiteral("; "));
+}
+
+// Data-driven tests shared by the dimension test classes: "classes" checks
+// the class the handle creates for each row, "relations" compares each row's
+// conversion factor with what other dimensions' units give.
+
+inline void addClassColumns()
+{
+    QTest::addColumn<int>("dimension");
+    QTest::addColumn<QByteArray>("className");
+    QTest::addColumn<QByteArray>("englishName");
+    QTest::addColumn<QByteArray>("comment");
+    QTest::addColumn<int>("count");
+}
+
+inline void addClass(qzUnitSystem::Dimension dimension, const char* className, const char* englishName, int count,
+                     const char* comment = nullptr)
+{
+    QTest::newRow(className) << int(dimension) << QByteArray(className) << QByteArray(englishName)
+                             << QByteArray(comment) << count;
+}
+
+inline void checkClass()
+{
+    QFETCH(int, dimension);
+    QFETCH(QByteArray, className);
+    QFETCH(QByteArray, englishName);
+    QFETCH(QByteArray, comment);
+    QFETCH(int, count);
+    const QString wrong = classFailures(qzUnitSystem::Dimension(dimension), className.constData(), englishName.constData(),
+                                        comment.isNull() ? nullptr : comment.constData(), count);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    const QString broken = contractFailures(qzUnitSystem::Dimension(dimension));
+    QVERIFY2(broken.isEmpty(), qPrintable(broken));
+}
+
+inline void addRelationColumns()
+{
+    QTest::addColumn<double>("actual");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<double>("tolerance");
+}
+
+inline void checkRelation()
+{
+    QFETCH(double, actual);
+    QFETCH(double, expected);
+    QFETCH(double, tolerance);
+    QVERIFY2(closeTo(actual, expected, tolerance),
+             qPrintable(QStringLiteral("%1 != %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
 }
 
 #endif // DIMENSIONCHECKS_H

@@ -43,47 +43,30 @@ private slots:
 
 void tst_qzUnitGeometry::classes_data()
 {
-    QTest::addColumn<int>("dimension");
-    QTest::addColumn<QByteArray>("className");
-    QTest::addColumn<QByteArray>("englishName");
-    QTest::addColumn<QByteArray>("comment");
-    QTest::addColumn<int>("count");
-
-    QTest::newRow("acceleration") << int(D::Acceleration) << QByteArray("qzUnitAcceleration") << QByteArray("Acceleration") << QByteArray() << 7;
-    QTest::newRow("angle") << int(D::Angle) << QByteArray("qzUnitAngle") << QByteArray("Angle") << QByteArray() << 2;
-    QTest::newRow("speed") << int(D::Speed) << QByteArray("qzUnitSpeed") << QByteArray("Velocity") << QByteArray() << 10;
-    QTest::newRow("volume") << int(D::Volume) << QByteArray("qzUnitVolume") << QByteArray("Volume") << QByteArray() << 5;
-    QTest::newRow("strain rate") << int(D::StrainRate) << QByteArray("qzUnitStrainRate") << QByteArray("Strain rate") << QByteArray() << 1;
-    QTest::newRow("frequency") << int(D::Frequency) << QByteArray("qzUnitFrequency") << QByteArray("Frequency") << QByteArray() << 2;
-    QTest::newRow("angular velocity") << int(D::AngularVelocity) << QByteArray("qzUnitAngularVelocity") << QByteArray("Angle velocity") << QByteArray() << 4;
-    QTest::newRow("grain size") << int(D::GrainSize) << QByteArray("qzUnitGrainSize") << QByteArray("Grain size") << QByteArray() << 2;
-    QTest::newRow("area") << int(D::Area) << QByteArray("qzUnitArea") << QByteArray("Area") << QByteArray() << 7;
-    QTest::newRow("distance per revolution") << int(D::DistancePerRevolution) << QByteArray("qzUnitDistancePerRevolution")
-                                             << QByteArray("Distance per revolution") << QByteArray("de=Weg pro Umdrehung") << 8;
-    QTest::newRow("volume flow") << int(D::VolumePerTime) << QByteArray("qzUnitVolumePerTime") << QByteArray("Volume flow") << QByteArray() << 7;
+    addClassColumns();
+    addClass(D::Acceleration, "qzUnitAcceleration", "Acceleration", 7);
+    addClass(D::Angle, "qzUnitAngle", "Angle", 2);
+    addClass(D::Speed, "qzUnitSpeed", "Velocity", 10);
+    addClass(D::Volume, "qzUnitVolume", "Volume", 5);
+    addClass(D::StrainRate, "qzUnitStrainRate", "Strain rate", 1);
+    addClass(D::Frequency, "qzUnitFrequency", "Frequency", 2);
+    addClass(D::AngularVelocity, "qzUnitAngularVelocity", "Angle velocity", 4);
+    addClass(D::GrainSize, "qzUnitGrainSize", "Grain size", 2);
+    addClass(D::Area, "qzUnitArea", "Area", 7);
+    addClass(D::DistancePerRevolution, "qzUnitDistancePerRevolution", "Distance per revolution", 8, "de=Weg pro Umdrehung");
+    addClass(D::VolumePerTime, "qzUnitVolumePerTime", "Volume flow", 7);
 }
 
 void tst_qzUnitGeometry::classes()
 {
-    QFETCH(int, dimension);
-    QFETCH(QByteArray, className);
-    QFETCH(QByteArray, englishName);
-    QFETCH(QByteArray, comment);
-    QFETCH(int, count);
-    const QString wrong = classFailures(D::Dimension(dimension), className.constData(), englishName.constData(),
-                                        comment.isEmpty() ? nullptr : comment.constData(), count);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    const QString broken = contractFailures(D::Dimension(dimension));
-    QVERIFY2(broken.isEmpty(), qPrintable(broken));
+    checkClass();
 }
 
 // Units that are products or quotients of other dimensions' units agree with
 // them; the tolerance is wider only where a table keeps a rounded constant.
 void tst_qzUnitGeometry::relations_data()
 {
-    QTest::addColumn<double>("actual");
-    QTest::addColumn<double>("expected");
-    QTest::addColumn<double>("tolerance");
+    addRelationColumns();
 
     const auto length = [](int unit) { return converted(D::Length, unit, 0); };
     const auto time = [](int unit) { return converted(D::Time, unit, 0); };
@@ -138,11 +121,7 @@ void tst_qzUnitGeometry::relations_data()
 
 void tst_qzUnitGeometry::relations()
 {
-    QFETCH(double, actual);
-    QFETCH(double, expected);
-    QFETCH(double, tolerance);
-    QVERIFY2(closeTo(actual, expected, tolerance),
-             qPrintable(QStringLiteral("%1 != %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+    checkRelation();
 }
 
 // Constants that stored values were made with, where the textbook value differs.

@@ -40,43 +40,29 @@ private slots:
 
 void tst_qzUnitMechanics::classes_data()
 {
-    QTest::addColumn<int>("dimension");
-    QTest::addColumn<QByteArray>("className");
-    QTest::addColumn<QByteArray>("englishName");
-    QTest::addColumn<int>("count");
-
-    QTest::newRow("force") << int(D::Force) << QByteArray("qzUnitForce") << QByteArray("Force") << 12;
-    QTest::newRow("mass") << int(D::Mass) << QByteArray("qzUnitMass") << QByteArray("Mass") << 7;
-    QTest::newRow("density") << int(D::Density) << QByteArray("qzUnitDensity") << QByteArray("Density") << 9;
-    QTest::newRow("stress") << int(D::Stress) << QByteArray("qzUnitStress") << QByteArray("Stress") << 16;
-    QTest::newRow("force per length") << int(D::ForceLength) << QByteArray("qzUnitForceLength") << QByteArray("Force per length") << 3;
-    QTest::newRow("moment of inertia") << int(D::MomentOfInertia) << QByteArray("qzUnitMomentOfInertia") << QByteArray("Moment of inertia") << 4;
-    QTest::newRow("torque") << int(D::Torque) << QByteArray("qzUnitTorque") << QByteArray("Torque") << 7;
-    QTest::newRow("turning stiffness") << int(D::TurningStiffness) << QByteArray("qzUnitTurningStiffness") << QByteArray("Turning stiffness") << 2;
-    QTest::newRow("trip coefficient") << int(D::TripCoefficient) << QByteArray("qzUnitTripCoefficient") << QByteArray("Trip coefficient") << 3;
-    QTest::newRow("force per volume") << int(D::ForcePerVolume) << QByteArray("qzUnitForcePerVolume") << QByteArray("Force per volume") << 1;
+    addClassColumns();
+    addClass(D::Force, "qzUnitForce", "Force", 12);
+    addClass(D::Mass, "qzUnitMass", "Mass", 7);
+    addClass(D::Density, "qzUnitDensity", "Density", 9);
+    addClass(D::Stress, "qzUnitStress", "Stress", 16);
+    addClass(D::ForceLength, "qzUnitForceLength", "Force per length", 3);
+    addClass(D::MomentOfInertia, "qzUnitMomentOfInertia", "Moment of inertia", 4);
+    addClass(D::Torque, "qzUnitTorque", "Torque", 7);
+    addClass(D::TurningStiffness, "qzUnitTurningStiffness", "Turning stiffness", 2);
+    addClass(D::TripCoefficient, "qzUnitTripCoefficient", "Trip coefficient", 3);
+    addClass(D::ForcePerVolume, "qzUnitForcePerVolume", "Force per volume", 1);
 }
 
 void tst_qzUnitMechanics::classes()
 {
-    QFETCH(int, dimension);
-    QFETCH(QByteArray, className);
-    QFETCH(QByteArray, englishName);
-    QFETCH(int, count);
-    const QString wrong = classFailures(D::Dimension(dimension), className.constData(), englishName.constData(), nullptr, count);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
-    const QString broken = contractFailures(D::Dimension(dimension));
-    QVERIFY2(broken.isEmpty(), qPrintable(broken));
-    QCOMPARE(D(D::Dimension(dimension)).valueSymbolSeparator(), QStringLiteral(" "));
+    checkClass();
 }
 
 // Units that are products or quotients of other dimensions' units agree with
 // them; the tolerance is wider only where a table keeps a rounded constant.
 void tst_qzUnitMechanics::relations_data()
 {
-    QTest::addColumn<double>("actual");
-    QTest::addColumn<double>("expected");
-    QTest::addColumn<double>("tolerance");
+    addRelationColumns();
 
     const auto in = [](D::Dimension dimension) {
         return [dimension](int unit) { return converted(dimension, unit, 0); };
@@ -137,11 +123,7 @@ void tst_qzUnitMechanics::relations_data()
 
 void tst_qzUnitMechanics::relations()
 {
-    QFETCH(double, actual);
-    QFETCH(double, expected);
-    QFETCH(double, tolerance);
-    QVERIFY2(closeTo(actual, expected, tolerance),
-             qPrintable(QStringLiteral("%1 != %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
+    checkRelation();
 }
 
 // Constants that stored values were made with, where the textbook value differs.
