@@ -3,7 +3,8 @@
 
 #include "qzUnitTable.h"
 
-//! Moment of inertia, Dimension 30. Unit 0 is the pivot and the SI unit; the units are named by their symbols.
+//! Moment of inertia, Dimension 30. Unit 0 is the pivot and the SI unit;
+//! the units are named by their symbols.
 class QZUNIT_EXPORT qzUnitMomentOfInertia : public qzUnit
 {
     QZ_UNIT_DIMENSION(qzUnitMomentOfInertia)

@@ -3,7 +3,8 @@
 
 #include "qzUnitTable.h"
 
-//! Turning stiffness, Dimension 36. Newton metres per radian are the pivot and the SI unit; the units are named by their symbols.
+//! Turning stiffness, Dimension 36. Newton metres per radian are the pivot
+//! and the SI unit; the units are named by their symbols.
 class QZUNIT_EXPORT qzUnitTurningStiffness : public qzUnit
 {
     QZ_UNIT_DIMENSION(qzUnitTurningStiffness)
