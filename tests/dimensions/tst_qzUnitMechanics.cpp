@@ -34,7 +34,7 @@ private slots:
     void pascalWritings();
     void symbolsCodePoints();
     void translatedTexts();
-    void forcePerVolumeNeverConverts();
+    void forcePerVolume();
     void forceValues();
 };
 
@@ -164,17 +164,14 @@ void tst_qzUnitMechanics::pascalWritings()
     QCOMPARE(converted(D::Stress, qzUnitStress::KilogramPerMeterSquareSecond, qzUnitStress::Kilopascal, 1000.0), 1.0);
 }
 
+// Symbols whose characters are singled out; the rest follow from the same literals.
 void tst_qzUnitMechanics::symbolsCodePoints()
 {
-    const QChar squared(0x00B2), cubed(0x00B3), dot(0x00B7), degree(0x00B0);
+    const QString squared(QChar(0x00B2)), cubed(QChar(0x00B3)), dot(QChar(0x00B7));
     QCOMPARE(qzUnitTorque::symbol(0), QStringLiteral("N") + dot + QStringLiteral("m"));
-    QCOMPARE(qzUnitTorque::symbol(5), QStringLiteral("ft") + dot + QStringLiteral("pdl"));
     QCOMPARE(qzUnitStress::symbol(2), QStringLiteral("kg/(m") + dot + QStringLiteral("s") + squared + QLatin1Char(')'));
-    QCOMPARE(qzUnitStress::symbol(12), QStringLiteral("N/mm") + squared);
     QCOMPARE(qzUnitDensity::symbol(5), QStringLiteral("t/m") + cubed);
     QCOMPARE(qzUnitForcePerVolume::symbol(0), QStringLiteral("N/m") + cubed);
-    QCOMPARE(qzUnitMomentOfInertia::symbol(2), QStringLiteral("slug/ft") + squared);
-    QCOMPARE(qzUnitTurningStiffness::symbol(1), QStringLiteral("Nm/") + degree);
     QCOMPARE(qzUnitForce::symbol(8), QStringLiteral("tnf (S/T)"));
 }
 
@@ -182,18 +179,16 @@ void tst_qzUnitMechanics::translatedTexts()
 {
     const RecordingTranslator translator;
     // Named by their symbols, untranslated.
-    QCOMPARE(qzUnitMomentOfInertia::name(2), qzUnitMomentOfInertia::symbol(2));
+    QCOMPARE(qzUnitMomentOfInertia::name(2), QStringLiteral("slug/ft") + QChar(0x00B2));
     QCOMPARE(qzUnitTurningStiffness::name(1), QStringLiteral("Nm/") + QChar(0x00B0));
     QCOMPARE(qzUnitTripCoefficient(1).name(), RecordingTranslator::recorded("qzUnitTripCoefficient", "Square inch per kilopound"));
     QCOMPARE(qzUnitDensity::name(5), RecordingTranslator::recorded("qzUnitDensity", "Ton per cubic centimeter"));
     QCOMPARE(qzUnitStress::name(5), RecordingTranslator::recorded("qzUnitStress", "Pièze"));
-    QCOMPARE(qzUnitForcePerVolume::name(0), RecordingTranslator::recorded("qzUnitForcePerVolume", "Newton per cubic meter"));
-    QCOMPARE(qzUnitForce::symbol(3), QStringLiteral("lbf"));
 }
 
-void tst_qzUnitMechanics::forcePerVolumeNeverConverts()
+// A single unit, never converted; a virtual conversion only records the index.
+void tst_qzUnitMechanics::forcePerVolume()
 {
-    QVERIFY(qzUnitForcePerVolume::name(1).isNull());
     qzUnitForcePerVolume unit;
     double value = 2.5;
     unit.changeTo(3, value);
@@ -207,8 +202,6 @@ void tst_qzUnitMechanics::forceValues()
     QCOMPARE(int(value.dimension()), int(D::Force));
     QCOMPARE(value.unitIndex(), 7);
     QCOMPARE(value.value(), 12.5);
-    // The unit is not checked.
-    QCOMPARE(qzUnitForce::create(1.0, qzUnitForce::e_Unit(40)).unitIndex(), 40);
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitMechanics)
