@@ -12,9 +12,14 @@ void qzUnitSystem::XmlReaderWriter::writeXml(QXmlStreamWriter& writer, const qzU
                                              const QString& elementName)
 {
     writer.writeStartElement(elementName);
+    writeAttributes(writer, unitSystem);
+    writer.writeEndElement();
+}
+
+void qzUnitSystem::XmlReaderWriter::writeAttributes(QXmlStreamWriter& writer, const qzUnitSystem& unitSystem)
+{
     writer.writeAttribute(QStringLiteral("dimension"), QString::number(int(unitSystem.dimension()), 10));
     writer.writeAttribute(QStringLiteral("unit"), QString::number(unitSystem.unitIndex(), 10));
-    writer.writeEndElement();
 }
 
 qzUnitSystem qzUnitSystem::XmlReaderWriter::readXml(QXmlStreamReader& reader, bool& ok)

@@ -25,7 +25,8 @@ public:
 
 private:
     friend class qzUnitValue::XmlReaderWriter;
-    // The two attributes as the unit value element has them too.
+    // The two attributes, which the unit value element has too.
+    static void writeAttributes(QXmlStreamWriter& writer, const qzUnitSystem& unitSystem);
     static qzUnitSystem fromAttributes(QXmlStreamReader& reader, const QXmlStreamAttributes& attributes, bool& ok);
 };
 

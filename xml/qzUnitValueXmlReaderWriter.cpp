@@ -30,8 +30,7 @@ void qzUnitValue::XmlReaderWriter::writeQzUnitValue(QXmlStreamWriter& writer, co
                                                     const QString& elementName)
 {
     writer.writeStartElement(elementName);
-    writer.writeAttribute(QStringLiteral("dimension"), QString::number(int(value.dimension()), 10));
-    writer.writeAttribute(QStringLiteral("unit"), QString::number(value.unitIndex(), 10));
+    qzUnitSystem::XmlReaderWriter::writeAttributes(writer, value.unitSystem());
     writer.writeAttribute(QStringLiteral("Version"), QString::number(formatVersion, 10));
     writer.writeCharacters(withSignOfZero(value.value(), value.valueString('g', unitValuePrecision())));
     writer.writeEndElement();
