@@ -186,7 +186,7 @@ public:
     //! pairs of dimension and unit index; only \a dimension's units unless it is Undefined.
     static QVector<QPair<Dimension, int>> findUnits(const QString& text, Dimension dimension = Undefined);
 
-    // XML element "UnitSystem"; the reader and writer are qzUnitSystem::XmlReaderWriter.
+    // XML element "UnitSystem"; reader and writer in qzUnitSystemXmlReaderWriter.h.
     class XmlReaderWriter;
     void writeXml(QXmlStreamWriter& writer) const;
     //! Assigns what was read (as operator= does) only when the element was valid.

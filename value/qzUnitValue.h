@@ -146,7 +146,7 @@ public:
                                   qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
                                   QString* errorMessage = nullptr);
 
-    // XML element "UnitValue"; the reader and writer are qzUnitValue::XmlReaderWriter.
+    // XML element "UnitValue"; reader and writer in qzUnitValueXmlReaderWriter.h.
     class XmlReaderWriter;
     void writeXml(QXmlStreamWriter& writer) const;
     void writeXml(QXmlStreamWriter& writer, const QString& elementName) const;

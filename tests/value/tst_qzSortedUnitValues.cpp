@@ -7,6 +7,10 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
+
+using Values = QList<qzUnitValue>;
+using Contents = QList<QPair<int, double>>; // unit and number of each element
 
 namespace {
 
@@ -14,7 +18,7 @@ qzUnitValue m(double number) { return qzUnitLength::create(number, qzUnitLength:
 qzUnitValue mm(double number) { return qzUnitLength::create(number, qzUnitLength::Millimeter); }
 
 template <class List>
-List listOf(const QList<qzUnitValue>& values)
+List listOf(const Values& values)
 {
     List list;
     for (const qzUnitValue& value : values)
@@ -22,11 +26,10 @@ List listOf(const QList<qzUnitValue>& values)
     return list;
 }
 
-// Unit and number of each element, in list order.
-template <class List>
-QList<QPair<int, double>> contents(const List& list)
+template <class Iterable>
+Contents contents(const Iterable& list)
 {
-    QList<QPair<int, double>> result;
+    Contents result;
     for (auto it = list.begin(); it != list.end(); ++it)
         result.append({ it->unitIndex(), it->value() });
     return result;
@@ -39,6 +42,7 @@ class tst_qzSortedUnitValues : public QObject
     Q_OBJECT
 
 private slots:
+    void appending_data();
     void appending();
     void find_data();
     void find();
@@ -48,28 +52,35 @@ private slots:
     void copiesAndMoves();
 };
 
+void tst_qzSortedUnitValues::appending_data()
+{
+    QTest::addColumn<bool>("unique");
+    QTest::addColumn<Values>("values");
+    QTest::addColumn<Contents>("expected");
+    const double above2 = std::nextafter(2.0, 3.0);
+    QTest::newRow("ascending") << false << Values{ m(3), m(1), m(2) } << Contents{ { 0, 1.0 }, { 0, 2.0 }, { 0, 3.0 } };
+    QTest::newRow("own units") << false << Values{ mm(500), m(1) } << Contents{ { 2, 500.0 }, { 0, 1.0 } };
+    QTest::newRow("repeats kept") << false << Values{ m(2), m(2) } << Contents{ { 0, 2.0 }, { 0, 2.0 } };
+    QTest::newRow("unique ascending") << true << Values{ m(1), m(3), m(2) } << Contents{ { 0, 1.0 }, { 0, 2.0 }, { 0, 3.0 } };
+    QTest::newRow("unique refuses equals") << true << Values{ m(2), m(2), m(above2), mm(2000) } << Contents{ { 0, 2.0 } };
+}
+
 void tst_qzSortedUnitValues::appending()
 {
-    const QList<QPair<int, double>> sorted = { { 0, 1.0 }, { 0, 2.0 }, { 0, 3.0 } };
-    const auto plain = listOf<qzSortedUnitValues>({ m(3), m(1), m(2) });
-    QCOMPARE(contents(plain), sorted);
-    QCOMPARE(plain.indexOfMaxValue(), 2);
-    QCOMPARE(plain.at(5).dimension(), qzUnitSystem::Undefined);
-    QCOMPARE(plain.at(-1).value(), 0.0);
-    QCOMPARE(contents(listOf<qzSortedUnitValues>({ mm(500), m(1) })), (QList<QPair<int, double>>{ { 2, 500.0 }, { 0, 1.0 } }));
-    QCOMPARE(qzSortedUnitValues().indexOfMaxValue(), -1);
+    QFETCH(bool, unique);
+    QFETCH(Values, values);
+    QFETCH(Contents, expected);
+    const qzSortedUnitValues list = unique ? listOf<qzUniqueSortedUnitValues>(values) : listOf<qzSortedUnitValues>(values);
+    QCOMPARE(contents(list), expected);
+    QCOMPARE(list.indexOfMaxValue(), expected.size() - 1);
+    QCOMPARE(list.at(expected.size()).dimension(), qzUnitSystem::Undefined);
+    QCOMPARE(list.at(-1).value(), 0.0);
 
-    auto set = listOf<qzSortedUnitValues>({ m(1), m(2), m(3), m(4), m(5) });
-    set.set(mm(7));
-    QCOMPARE(contents(set), (QList<QPair<int, double>>{ { 2, 7.0 } }));
-
-    // The unique list refuses equals within its tolerance, also through unit 0.
-    const double next = std::nextafter(2.0, 3.0);
-    QCOMPARE(contents(listOf<qzUniqueSortedUnitValues>({ m(2), m(2), m(next), mm(2000) })), (QList<QPair<int, double>>{ { 0, 2.0 } }));
-    QCOMPARE(contents(listOf<qzUniqueSortedUnitValues>({ m(1), m(3), m(2) })), sorted);
-    qzUniqueSortedUnitValues unique = listOf<qzUniqueSortedUnitValues>({ m(2) });
-    static_cast<qzSortedUnitValues&>(unique).append(m(2)); // the base's append does not refuse
-    QCOMPARE(unique.count(), 2);
+    qzUniqueSortedUnitValues other = listOf<qzUniqueSortedUnitValues>(values);
+    static_cast<qzSortedUnitValues&>(other).append(values.first()); // the base's append refuses nothing
+    QCOMPARE(other.count(), contents(listOf<qzUniqueSortedUnitValues>(values)).size() + 1);
+    other.set(mm(7));
+    QCOMPARE(contents(other), (Contents{ { 2, 7.0 } }));
 }
 
 void tst_qzSortedUnitValues::find_data()
@@ -95,57 +106,50 @@ void tst_qzSortedUnitValues::find()
 
 void tst_qzSortedUnitValues::comparison_data()
 {
-    QTest::addColumn<QList<qzUnitValue>>("left");
-    QTest::addColumn<QList<qzUnitValue>>("right");
+    QTest::addColumn<Values>("left");
+    QTest::addColumn<Values>("right");
     QTest::addColumn<bool>("equal");
-    QTest::newRow("empty") << QList<qzUnitValue>() << QList<qzUnitValue>() << true;
-    QTest::newRow("1 m and 1000 mm") << QList<qzUnitValue>{ m(1) } << QList<qzUnitValue>{ mm(1000) } << true;
-    QTest::newRow("counts differ") << QList<qzUnitValue>{ m(1) } << QList<qzUnitValue>{ m(1), m(1) } << false;
-    QTest::newRow("17th digit") << QList<qzUnitValue>{ mm(0.1 + 0.2) } << QList<qzUnitValue>{ mm(0.3) } << true;
-    QTest::newRow("last element differs") << QList<qzUnitValue>{ m(1), m(2) } << QList<qzUnitValue>{ m(1), m(2.001) } << false;
-    QTest::newRow("dimension differs") << QList<qzUnitValue>{ m(1) } << QList<qzUnitValue>{ qzUnitValue(qzUnitSystem::Mass, 1000.0, 0) } << false;
-    QTest::newRow("largest doubles") << QList<qzUnitValue>{ m(DBL_MAX) } << QList<qzUnitValue>{ m(DBL_MAX) } << true;
+    QTest::newRow("empty") << Values() << Values() << true;
+    QTest::newRow("1 m and 1000 mm") << Values{ m(1) } << Values{ mm(1000) } << true;
+    QTest::newRow("counts differ") << Values{ m(1) } << Values{ m(1), m(1) } << false;
+    QTest::newRow("17th digit") << Values{ mm(0.1 + 0.2) } << Values{ mm(0.3) } << true;
+    QTest::newRow("first element differs") << Values{ m(1), m(2) } << Values{ m(1.001), m(2) } << false;
+    QTest::newRow("dimension differs") << Values{ m(1) } << Values{ qzUnitValue(qzUnitSystem::Mass, 1000.0, 0) } << false;
+    QTest::newRow("largest doubles") << Values{ m(DBL_MAX) } << Values{ m(DBL_MAX) } << true;
 }
 
 void tst_qzSortedUnitValues::comparison()
 {
-    QFETCH(QList<qzUnitValue>, left);
-    QFETCH(QList<qzUnitValue>, right);
+    QFETCH(Values, left);
+    QFETCH(Values, right);
     QFETCH(bool, equal);
     const auto a = listOf<qzSortedUnitValues>(left), b = listOf<qzSortedUnitValues>(right);
     QCOMPARE(a == b, equal);
     QCOMPARE(a != b, !equal);
 }
 
-// Binary insertion must give what appending and sorting the whole list
-// gives, also after a host changed elements through the mutable iterators.
+// Binary insertion gives what appending and sorting the whole list gives,
+// also after a host changed elements through the mutable iterators.
 void tst_qzSortedUnitValues::sameOrderAsFullSort()
 {
     QRandomGenerator random(4711);
-    auto randomValue = [&random]() {
-        const int unit = QList<int>{ 0, 2, 4 }.at(random.bounded(3));
-        const double number = random.bounded(8) == 0 ? 5.0 : random.bounded(20.0) - 10.0; // with repeats
-        return qzUnitLength::create(number, qzUnitLength::e_Unit(unit));
-    };
-    auto equivalent = [](const qzUnitValue& a, const qzUnitValue& b) { return !(a < b) && !(b < a); };
+    const auto equivalent = [](const qzUnitValue& a, const qzUnitValue& b) { return !(a < b) && !(b < a); };
     for (int round = 0; round < 20; ++round) {
         qzSortedUnitValues list;
-        QList<qzUnitValue> reference;
+        Values reference;
         for (int i = 0; i < 150; ++i) {
             if (i % 50 == 49) {
-                for (qzUnitValue& value : list) // mutable iterators
+                for (qzUnitValue& value : list)
                     value.setValue(random.bounded(20.0));
-                reference = QList<qzUnitValue>(list.constBegin(), list.constEnd());
+                reference = Values(list.constBegin(), list.constEnd());
             }
-            const qzUnitValue value = randomValue();
+            const double number = random.bounded(8) == 0 ? 5.0 : random.bounded(20.0) - 10.0; // with repeats
+            const qzUnitValue value = qzUnitLength::create(number, qzUnitLength::e_Unit(2 * random.bounded(3)));
             list.append(value);
             reference.append(value);
             std::sort(reference.begin(), reference.end());
-            QCOMPARE(list.count(), reference.count());
-            QVERIFY(std::equal(list.constBegin(), list.constEnd(), reference.constBegin(), equivalent));
-            auto key = [](const qzUnitValue& v) { return qMakePair(v.unitIndex(), v.value()); };
-            QList<QPair<int, double>> mine = contents(list), theirs;
-            std::transform(reference.cbegin(), reference.cend(), std::back_inserter(theirs), key);
+            QVERIFY(list.count() == reference.count() && std::equal(list.constBegin(), list.constEnd(), reference.cbegin(), equivalent));
+            Contents mine = contents(list), theirs = contents(reference);
             std::sort(mine.begin(), mine.end());
             std::sort(theirs.begin(), theirs.end());
             QCOMPARE(mine, theirs);
@@ -160,12 +164,10 @@ void tst_qzSortedUnitValues::copiesAndMoves()
     *copy.begin() = m(9); // detaches: the original keeps its element
     QCOMPARE(list.at(0).value(), 1.0);
     copy.append(m(5));
-    QCOMPARE(contents(copy), (QList<QPair<int, double>>{ { 0, 2.0 }, { 0, 5.0 }, { 0, 9.0 } }));
+    QCOMPARE(contents(copy), (Contents{ { 0, 2.0 }, { 0, 5.0 }, { 0, 9.0 } }));
     qzSortedUnitValues moved = std::move(copy);
-    QVERIFY(copy.isEmpty());
-    QCOMPARE(moved.count(), 3);
     list = std::move(moved);
-    QVERIFY(moved.isEmpty());
+    QVERIFY(copy.isEmpty() && moved.isEmpty());
     QCOMPARE(list.count(), 3);
 }
 
