@@ -1,4 +1,4 @@
-#include "dimensionChecks.h"
+#include "dimensionTableChecks.h"
 
 #include <qzUnitSystem.h>
 
