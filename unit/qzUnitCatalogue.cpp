@@ -58,8 +58,8 @@
 #include "qzUnitVolume.h"
 #include "qzUnitVolumePerTime.h"
 
-// Indexed by Dimension value. A null entry (41, or a class not yet in the
-// catalogue) gives the undefined class.
+// Indexed by Dimension value. The null entry of 41, which names no
+// dimension, gives the undefined class.
 const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /*  0 Acceleration                */ &qzUnitAcceleration::Table,
     /*  1 Angle                       */ &qzUnitAngle::Table,

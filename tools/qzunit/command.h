@@ -68,6 +68,7 @@ void runUnits(const Invocation& invocation);
 void runShow(const Invocation& invocation);
 void runHardness(const Invocation& invocation);
 void runDuration(const Invocation& invocation);
+void runBytes(const Invocation& invocation);
 
 using UnitMatch = QPair<qzUnitSystem::Dimension, int>;
 

@@ -27,6 +27,7 @@ const Command Commands[] = {
     {"hardness", "VALUE [UNIT] TARGET", "Converts between hardness scales and tensile strength; warns outside the validity ranges.",
      2, 3, FormatOption | PrecisionOption, &runHardness},
     {"duration", "VALUE [UNIT]", "Shows a time as hours, minutes and seconds.", 1, 2, 0, &runDuration},
+    {"bytes", "COUNT | VALUE UNIT", "Shows an amount of data in the largest unit it reaches.", 1, 2, 0, &runBytes},
 };
 
 struct OptionSpec
