@@ -107,15 +107,8 @@ void tst_qzUnitHardness::conversion_data()
     QTest::newRow("HV between rows") << 5 << 3 << 202.5 << 9.95;
     QTest::newRow("HV below table") << 5 << 3 << 50.0 << 0.0;
     QTest::newRow("HV above table") << 5 << 3 << 1000.0 << 68.0;
-    QTest::newRow("HRC to N/m2") << 3 << 0 << 30.0 << 970000000.0;
-    QTest::newRow("first HV row") << 5 << 4 << 80.0 << 76.0;
-    QTest::newRow("HBW above its range") << 4 << 5 << 618.0 << 650.0;
     QTest::newRow("N/mm2 below table") << 1 << 5 << 100.0 << 0.0;
-    QTest::newRow("HRC below its range") << 1 << 3 << 255.0 << -24.1;
-    QTest::newRow("HRC range start") << 1 << 3 << 770.0 << 20.3;
     QTest::newRow("HRC below table") << 3 << 1 << -30.0 << 0.0;
-    QTest::newRow("psi") << 2 << 1 << 1.0 << Psi;
-    QTest::newRow("N/m2 to psi") << 0 << 2 << 1000000.0 << 1.0 / Psi;
     QTest::newRow("psi rounding below the first row") << 2 << 3 << 255.0 / Psi << 0.0;
     QTest::newRow("NaN into a scale") << 3 << 5 << NaN << 0.0;
     QTest::newRow("NaN out of a scale") << 4 << 2 << NaN << 0.0;
@@ -153,7 +146,7 @@ void tst_qzUnitHardness::clampingAndValidity()
         qzUnitHardness::clampToBoundaries(clamped, value == 700.0 ? qzUnitHardness::Brinell : qzUnitHardness::e_Unit(9));
         QVERIFY(same(clamped, value));
     }
-    double value = -Inf;
+    double value = -Inf; // to 0 in any unit
     qzUnitHardness::clampToBoundaries(value, qzUnitHardness::e_Unit(9));
     QCOMPARE(value, 0.0);
 

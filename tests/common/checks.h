@@ -1,8 +1,8 @@
-#ifndef DIMENSIONCHECKS_H
-#define DIMENSIONCHECKS_H
+#ifndef CHECKS_H
+#define CHECKS_H
 
-// Helpers of the dimension tests. Conversions go through the unit-system
-// handle, so that each class is tested as the catalogue wires it.
+// Helpers of the data-driven tests. Conversions go through the unit-system
+// handle, so that each dimension class is tested as the catalogue wires it.
 
 #include <qzUnitSystem.h>
 
@@ -48,6 +48,25 @@ inline void checkResult()
              qPrintable(QStringLiteral("%1 != %2").arg(actual, 0, 'g', 17).arg(expected, 0, 'g', 17)));
 }
 
+// Data-driven texts: each row a text and the text expected.
+inline void textColumns()
+{
+    QTest::addColumn<QString>("actual");
+    QTest::addColumn<QString>("expected");
+}
+
+inline void text(const char* name, const QString& actual, const QString& expected)
+{
+    QTest::newRow(name) << actual << expected;
+}
+
+inline void checkText()
+{
+    QFETCH(QString, actual);
+    QFETCH(QString, expected);
+    QCOMPARE(actual, expected);
+}
+
 //! While it lives, every translated text reads "[context|source|comment]", so
 //! a test sees which texts are translated, in which context and with which comment.
 class RecordingTranslator : public QTranslator
@@ -68,4 +87,4 @@ public:
     }
 };
 
-#endif // DIMENSIONCHECKS_H
+#endif // CHECKS_H
