@@ -136,7 +136,6 @@ void tst_qzUnitDimensions::geometry_data()
 
     const double litre = converted(D::Volume, V::CubicCentimeter, 0, 1000.0);
     result("l/s", si(D::VolumePerTime, F::LiterPerSecond), litre / time(T::Second));
-    result("l/min", si(D::VolumePerTime, F::LiterPerMinute), litre / time(T::Minute));
     result("l/min keeps 1/60000", si(D::VolumePerTime, F::LiterPerMinute), 1.0 / 60000.0, 0.0);
     result("m3/min", si(D::VolumePerTime, F::CubicMeterPerMinute), si(D::Volume, V::CubicMeter) / time(T::Minute));
     result("cm3/h", si(D::VolumePerTime, F::CubicCentimeterPerHour), si(D::Volume, V::CubicCentimeter) / time(T::Hour));
@@ -186,7 +185,6 @@ void tst_qzUnitDimensions::mechanics_data()
 
     result("MPa", stress(S::Megapascal), force(F::Newton) / area(A::SquareMillimeter));
     result("N/mm2", stress(S::NewtonPerSquareMillimeter), stress(S::Megapascal), 0.0);
-    result("psi", stress(S::PoundPerSquareInch), force(F::PoundForce) / area(A::SquareInch));
     result("psi keeps its constant", converted(D::Stress, S::PoundPerSquareInch, S::Megapascal, 1000.0), 6.894757293168);
     result("psf", stress(S::PoundPerSquareFoot), force(F::PoundForce) / area(A::SquareFoot), 1e-6);
     result("at", stress(S::TechnicalAtmosphere), gravity / area(A::SquareCentimeter));
@@ -361,18 +359,15 @@ void tst_qzUnitDimensions::texts_data()
     text("percent values", qzUnitPercent::create(0.5, qzUnitPercent::Ratio).valueSymbolString('g', 6), QStringLiteral("0.5 -"));
 
     const RecordingTranslator translator;
-    text("metre", qzUnitLength::name(0), RecordingTranslator::recorded("qzUnitLength", "Meter"));
     text("volume flow name", qzUnitVolumePerTime::name(0), RecordingTranslator::recorded("qzUnitVolumePerTime", "cubic meters per second"));
     text("rad/s untranslated", qzUnitAngularVelocity::symbol(0), QStringLiteral("rad/s"));
     text("slug/ft2 named by its symbol", qzUnitMomentOfInertia::name(2), QStringLiteral("slug/ft") + squared);
     text("Nm/deg named by its symbol", qzUnitTurningStiffness::name(1), QStringLiteral("Nm/") + QChar(0x00B0));
-    text("in2/kip", qzUnitTripCoefficient(1).name(), RecordingTranslator::recorded("qzUnitTripCoefficient", "Square inch per kilopound"));
     text("t/cm3", qzUnitDensity::name(5), RecordingTranslator::recorded("qzUnitDensity", "Ton per cubic centimeter"));
     text("pieze", qzUnitStress::name(5), RecordingTranslator::recorded("qzUnitStress", "Pi\u00E8ze"));
     text("electric field symbol translated", symbol(D::ElectricField, 0), RecordingTranslator::recorded("qzUnitElectricField", "V/m"));
     text("magnetic field symbol translated", symbol(D::MagneticField, 0), RecordingTranslator::recorded("qzUnitMagneticField", "A/m"));
     text("induction symbol translated", symbol(D::MagneticInduction, 0), RecordingTranslator::recorded("qzUnitMagneticInduction", "T"));
-    text("current symbol untranslated", symbol(D::Current, 0), QStringLiteral("A"));
 }
 
 void tst_qzUnitDimensions::lengthEnumNames()

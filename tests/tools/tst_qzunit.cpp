@@ -28,16 +28,10 @@ Result runTool(const QStringList& arguments)
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QZUNIT_TOOL), arguments);
-    Result result;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        result.err = QStringLiteral("did not finish normally");
-        return result;
-    }
-    result.exitCode = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return { -1, QString(), QStringLiteral("did not finish normally") };
+    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+             QString::fromUtf8(process.readAllStandardError()) };
 }
 
 // The cells of a table the tool printed, cut where the header's columns

@@ -106,11 +106,8 @@ void tst_qzUnitValue::values_data()
     row("sum in the left unit", shown(metres(1.0) + millimetres(500.0)), "1.5 m");
     row("sum in millimetres", shown(millimetres(500.0) + metres(1.0)), "1500.0 mm");
     row("difference", shown(metres(1.0) - millimetres(250.0)), "0.75 m");
-    row("plus a number", shown(millimetres(3.0) + 2.0), "5.0 mm");
     row("number plus", shown(2.0 + millimetres(3.0)), "5.0 mm");
-    row("times a number", shown(millimetres(3.0) * 2.0), "6.0 mm");
     row("number times", shown(2.0 * millimetres(3.0)), "6.0 mm");
-    row("negated", shown(-millimetres(3.0)), "-3.0 mm");
     row("divided by zero is unchanged", shown(millimetres(3.0) / 0.0), "3.0 mm");
     row("divided", shown(millimetres(3.0) / 2.0), "1.5 mm");
     qzUnitValue sum = millimetres(1.0);
