@@ -381,6 +381,7 @@ void tst_qzUnitDimensions::lengthEnumNames()
     QVERIFY(qzUnitLength::toEnumName(10).isNull());
 }
 
+// Each unit is a Length unit per revolution, by enum name, number and symbol.
 void tst_qzUnitDimensions::distancePerRevolutionFollowsLength()
 {
     using R = qzUnitDistancePerRevolution;
@@ -397,6 +398,7 @@ void tst_qzUnitDimensions::distancePerRevolutionFollowsLength()
     QVERIFY(R::toEnumName(8).isNull() && R::toEnumName(-1).isNull());
 }
 
+// G and the diameter d in µm: d = sqrt(4 / (2^(G + 2.95) * pi)) * 1000.
 void tst_qzUnitDimensions::grainSizeFormula_data()
 {
     QTest::addColumn<double>("astm");
@@ -420,6 +422,7 @@ void tst_qzUnitDimensions::grainSizeFormula()
     QVERIFY(closeTo(finer * finer * 2.0, diameter * diameter, 1e-12));
 }
 
+// The formula takes no precautions: a diameter of 0 is G = +inf, and NaN stays NaN.
 void tst_qzUnitDimensions::grainSizeNonFinite()
 {
     const double inf = std::numeric_limits<double>::infinity();
