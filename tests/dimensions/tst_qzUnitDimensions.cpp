@@ -37,6 +37,10 @@
 #include <QtMath>
 
 using D = qzUnitSystem;
+using L = qzUnitLength;
+using A = qzUnitArea;
+using V = qzUnitVolume;
+using M = qzUnitMass;
 
 namespace {
 //! One \a unit of \a dimension in unit 0.
@@ -78,10 +82,7 @@ private slots:
 void tst_qzUnitDimensions::geometry_data()
 {
     resultColumns();
-    using L = qzUnitLength;
     using T = qzUnitTime;
-    using A = qzUnitArea;
-    using V = qzUnitVolume;
     using S = qzUnitSpeed;
     using F = qzUnitVolumePerTime;
     using R = qzUnitAngularVelocity;
@@ -153,11 +154,7 @@ void tst_qzUnitDimensions::mechanics_data()
     const auto mass = in(D::Mass), volume = in(D::Volume), force = in(D::Force), length = in(D::Length);
     const auto area = in(D::Area), stress = in(D::Stress), torque = in(D::Torque), density = in(D::Density);
     const auto forceLength = in(D::ForceLength), trip = in(D::TripCoefficient);
-    using M = qzUnitMass;
-    using V = qzUnitVolume;
     using F = qzUnitForce;
-    using L = qzUnitLength;
-    using A = qzUnitArea;
     using S = qzUnitStress;
 
     result("Mg is t", mass(M::Megagram), mass(M::Ton), 0.0);
