@@ -16,7 +16,7 @@ class tst_qzUnitTime : public QObject
 private slots:
     void unitsAndValues();
     void formatDuration_data();
-    void formatDuration();
+    void formatDuration() { checkText(); }
     void formatHugeDurations();
     void formatNegativeDurations();
     void informationIsExact();
@@ -33,37 +33,28 @@ void tst_qzUnitTime::unitsAndValues()
     QCOMPARE(qzUnitTime::create(2.5, qzUnitTime::Minute).valueSymbolString('g', 6), QStringLiteral("2.5 min"));
 }
 
+// Hours lead when positive, the minutes and seconds after them padded; below
+// a minute, hundredths when the seconds have them.
 void tst_qzUnitTime::formatDuration_data()
 {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("unit");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("hours lead") << 3725.0 << 0 << QStringLiteral("1h 02m 05s");
-    QTest::newRow("minutes lead") << 125.0 << 0 << QStringLiteral("2m 05s");
-    QTest::newRow("one minute") << 1.0 << 1 << QStringLiteral("1m 00s");
-    QTest::newRow("whole seconds") << 7.0 << 0 << QStringLiteral("7s");
-    QTest::newRow("hundredths") << 59.5 << 0 << QStringLiteral("59.50s");
-    QTest::newRow("milliseconds") << 250.0 << 3 << QStringLiteral("0.25s");
-    QTest::newRow("fraction dropped") << 7259.999 << 0 << QStringLiteral("2h 00m 59s");
-    QTest::newRow("below a hundredth") << 0.004 << 0 << QStringLiteral("0s");
-    QTest::newRow("hundredfold just below whole") << 2.01 << 0 << QStringLiteral("2s");
-    QTest::newRow("unknown unit is seconds") << 90.0 << 7 << QStringLiteral("1m 30s");
-    QTest::newRow("negative shows the rest below a minute") << -90.0 << 0 << QStringLiteral("-30s");
-    QTest::newRow("last hour of an int count") << 596523.0 * 3600.0 + 3599.0 << 0 << QStringLiteral("596523h 59m 59s");
-    QTest::newRow("first hour past an int count") << 596524.0 << 2 << QStringLiteral("596524h 00m 00s");
-    QTest::newRow("1e15 seconds") << 1e15 << 0 << QStringLiteral("277777777777h 46m 40s");
-    QTest::newRow("nan") << qQNaN() << 0 << QStringLiteral("nan");
-    QTest::newRow("inf") << qInf() << 2 << QStringLiteral("inf");
-    QTest::newRow("-inf") << -qInf() << 0 << QStringLiteral("-inf");
-}
-
-void tst_qzUnitTime::formatDuration()
-{
-    QFETCH(double, value);
-    QFETCH(int, unit);
-    QFETCH(QString, expected);
-    QCOMPARE(qzUnitTime::formatDuration(value, unit), expected);
+    textColumns();
+    text("hours lead", qzUnitTime::formatDuration(3725.0, 0), QStringLiteral("1h 02m 05s"));
+    text("minutes lead", qzUnitTime::formatDuration(125.0, 0), QStringLiteral("2m 05s"));
+    text("one minute", qzUnitTime::formatDuration(1.0, 1), QStringLiteral("1m 00s"));
+    text("whole seconds", qzUnitTime::formatDuration(7.0, 0), QStringLiteral("7s"));
+    text("hundredths", qzUnitTime::formatDuration(59.5, 0), QStringLiteral("59.50s"));
+    text("milliseconds", qzUnitTime::formatDuration(250.0, 3), QStringLiteral("0.25s"));
+    text("fraction dropped", qzUnitTime::formatDuration(7259.999, 0), QStringLiteral("2h 00m 59s"));
+    text("below a hundredth", qzUnitTime::formatDuration(0.004, 0), QStringLiteral("0s"));
+    text("hundredfold just below whole", qzUnitTime::formatDuration(2.01, 0), QStringLiteral("2s"));
+    text("unknown unit is seconds", qzUnitTime::formatDuration(90.0, 7), QStringLiteral("1m 30s"));
+    text("negative shows the rest below a minute", qzUnitTime::formatDuration(-90.0, 0), QStringLiteral("-30s"));
+    text("last hour of an int count", qzUnitTime::formatDuration(596523.0 * 3600.0 + 3599.0, 0), QStringLiteral("596523h 59m 59s"));
+    text("first hour past an int count", qzUnitTime::formatDuration(596524.0, 2), QStringLiteral("596524h 00m 00s"));
+    text("1e15 seconds", qzUnitTime::formatDuration(1e15, 0), QStringLiteral("277777777777h 46m 40s"));
+    text("nan", qzUnitTime::formatDuration(qQNaN(), 0), QStringLiteral("nan"));
+    text("inf", qzUnitTime::formatDuration(qInf(), 2), QStringLiteral("inf"));
+    text("-inf", qzUnitTime::formatDuration(-qInf(), 0), QStringLiteral("-inf"));
 }
 
 // From 2^53 s on a double no longer holds every second: the text is the

@@ -4,7 +4,7 @@
 #include <qzUnitUndefined.h>
 #include <qzUnitValue.h>
 
-#include <QtTest>
+#include "checks.h"
 
 using Indices = QMap<int, int>;
 Q_DECLARE_METATYPE(Indices)
@@ -24,7 +24,8 @@ private slots:
     void standardUnit();
     void globalUnitSystem();
     void valuesInViewUnits();
-    void viewUnitTexts();
+    void texts_data();
+    void texts() { checkText(); }
     void undefined();
     void unknownDimensions_data();
     void unknownDimensions();
@@ -32,8 +33,6 @@ private slots:
     void equality();
     void setUnitIndexIgnoresOutOfRange();
     void changeFromToVariants();
-    void dimensionSymbols_data();
-    void dimensionSymbols();
     void handlesInGrowingContainers();
 };
 
@@ -163,17 +162,27 @@ void tst_qzUnitSystem::valuesInViewUnits()
     QCOMPARE(qzUnitSystem::fromStandardToView(qzUnitSystem::Length, 1.0), 1.0);
 }
 
-void tst_qzUnitSystem::viewUnitTexts()
-{
-    qzUnitSystem::setViewUnits(qzUnitSystem::getUnitIndices(qzUnitSystem::USCommon));
-    QCOMPARE(qzUnitSystem::viewUnitName(qzUnitSystem::Length), QStringLiteral("Inch"));
-    QCOMPARE(qzUnitSystem::viewUnitSymbol(qzUnitSystem::Length), QStringLiteral("in"));
-    QCOMPARE(qzUnitSystem::viewUnitName(qzUnitSystem::Undefined), QStringLiteral("-"));
-    QCOMPARE(qzUnitSystem::viewUnitSymbol(qzUnitSystem::Dimension(41)), QStringLiteral("-"));
-    qzUnitSystem::setViewUnitIndex(qzUnitSystem::Length, 10);
-    QVERIFY(qzUnitSystem::viewUnitName(qzUnitSystem::Length).isNull());
-}
 
+// Dimension symbols whose characters are singled out, and the view units' texts.
+void tst_qzUnitSystem::texts_data()
+{
+    textColumns();
+    const auto symbol = [](int dimension) { return qzUnitSystem(qzUnitSystem::Dimension(dimension)).dimensionSymbol(); };
+    text("moment of inertia", symbol(30), QString::fromUtf8("M\u00B7L\u00B2"));
+    text("torque", symbol(33), QString::fromUtf8("M\u00B7L2\u00B7T-2"));
+    text("current density, true minus", symbol(44), QString::fromUtf8("I\u00B7L^\u22122"));
+    text("gradient, hyphen", symbol(46), QStringLiteral("T\u00B7L^-1"));
+    text("volume flow is empty", symbol(48), QString());
+    text("induction", symbol(50), QStringLiteral("MT-2I-1"));
+    qzUnitSystem::setViewUnits(qzUnitSystem::getUnitIndices(qzUnitSystem::USCommon));
+    text("view unit name", qzUnitSystem::viewUnitName(qzUnitSystem::Length), QStringLiteral("Inch"));
+    text("view unit symbol", qzUnitSystem::viewUnitSymbol(qzUnitSystem::Length), QStringLiteral("in"));
+    text("no view unit of the undefined dimension", qzUnitSystem::viewUnitName(qzUnitSystem::Undefined), QStringLiteral("-"));
+    text("no view unit of 41", qzUnitSystem::viewUnitSymbol(qzUnitSystem::Dimension(41)), QStringLiteral("-"));
+    qzUnitSystem::setViewUnitIndex(qzUnitSystem::Length, 10);
+    text("no view unit name outside the table", qzUnitSystem::viewUnitName(qzUnitSystem::Length).isNull() ? QStringLiteral("null") : QStringLiteral("not null"),
+         QStringLiteral("null"));
+}
 
 void tst_qzUnitSystem::undefined()
 {
@@ -273,25 +282,6 @@ void tst_qzUnitSystem::changeFromToVariants()
     double single = 1.0;
     handle.changeFromTo(0, 11, single);
     QVERIFY(single == 1.0 && handle.unitIndex() == 0);
-}
-
-void tst_qzUnitSystem::dimensionSymbols_data()
-{
-    QTest::addColumn<int>("dimension");
-    QTest::addColumn<QString>("symbol");
-    QTest::newRow("moment of inertia") << 30 << QString::fromUtf8("M\u00B7L\u00B2");
-    QTest::newRow("torque") << 33 << QString::fromUtf8("M\u00B7L2\u00B7T-2");
-    QTest::newRow("current density, true minus") << 44 << QString::fromUtf8("I\u00B7L^\u22122");
-    QTest::newRow("gradient, hyphen") << 46 << QStringLiteral("T\u00B7L^-1");
-    QTest::newRow("volume flow is empty") << 48 << QString();
-    QTest::newRow("induction") << 50 << QStringLiteral("MT-2I-1");
-}
-
-void tst_qzUnitSystem::dimensionSymbols()
-{
-    QFETCH(int, dimension);
-    QFETCH(QString, symbol);
-    QCOMPARE(qzUnitSystem(qzUnitSystem::Dimension(dimension)).dimensionSymbol(), symbol);
 }
 
 // Handles keep their unit object inside themselves: containers that move

@@ -37,16 +37,12 @@ private slots:
     void comparisons();
     void fuzzyCompare_data();
     void fuzzyCompare();
-    void formatting_data();
-    void formatting();
     void legacyCodes_data();
     void legacyCodes();
     void streamRoundTrip_data();
     void streamRoundTrip();
     void streamCutShort();
     void hashing();
-    void fromString_data();
-    void fromString();
 };
 
 void tst_qzUnitValue::states()
@@ -84,6 +80,20 @@ void tst_qzUnitValue::values_data()
     row("with a symbol by index", metres(1.0).valueSymbolString(7, 'g', 6), "1.0e+06 µm");
     row("no unit 12: the copy keeps its number", metres(1.0).valueSymbolString(12, 'g', 6), "1.0 ");
     row("no dimension, no symbol", shown(qzUnitValue()), "0.0");
+    // Qt's text, with ".0" where a number would read as an integer.
+    row("integer gets .0", metres(2.0).valueString('g', 6), "2.0");
+    row("fraction unchanged", metres(1.5).valueString('g', 6), "1.5");
+    row("big exponent", metres(1e20).valueString('g', 6), "1.0e+20");
+    row("small exponent", metres(1e-5).valueString('g', 6), "1.0e-05");
+    row("E precision 0", metres(1e20).valueString('E', 0), "1E+20");
+    row("E lower-cased", metres(1e20).valueString('G', 6), "1.0e+20");
+    row("mantissa with point", metres(1.5).valueString('e', 3), "1.500e+00");
+    row("f precision 0", metres(3.0).valueString('f', 0), "3");
+    row("negative", metres(-5.0).valueString('g', 6), "-5.0");
+    row("infinity", metres(Inf).valueString('g', 6), "inf");
+    row("minus infinity", metres(-Inf).valueString('g', 16), "-inf");
+    row("upper-case infinity", metres(Inf).valueString('G', 6), "INF");
+    row("NaN", metres(NaN).valueString('g', 16), "nan");
 
     qzUnitValue target = millimetres(5.0);
     const qzUnitValue mass(qzUnitSystem::Mass, 7.0, 3);
@@ -152,6 +162,24 @@ void tst_qzUnitValue::values_data()
     QString debug;
     QDebug(&debug) << millimetres(12.5) << qzUnitSystem(qzUnitSystem::Length, 4);
     row("debug output", debug, "qzUnitValue(Length, 12.5 mm) qzUnitSystem(Length, in) ");
+
+    // Typed text: the value read, or the message of an undefined value.
+    const auto typed = [](const char* text, int dimension = -1) {
+        QString message;
+        const qzUnitValue value = qzUnitValue::fromString(QString::fromUtf8(text), qzUnitSystem::Dimension(dimension), &message);
+        return message.isEmpty() != value.isUndefined() ? (message.isEmpty() ? shown(value) : message) : QStringLiteral("state and message disagree");
+    };
+    row("read with a blank", typed("12.5 mm"), "12.5 mm");
+    row("read glued", typed("12.5mm"), "12.5 mm");
+    row("read a name and an exponent", typed(" -3e2 Inch "), "-300.0 in");
+    row("read within a dimension", typed("1 km", 5), "1.0 km");
+    row("read an unknown unit", typed("3 furlong"), "unknown unit 'furlong'");
+    row("read in the wrong dimension", typed("3 mm", 6), "unknown unit 'mm' for Mass");
+    row("read no number", typed("mm"), "'mm' does not start with a number");
+    row("read an overflow", typed("1e999 m"), "'1e999 m' does not start with a number");
+    row("read no unit", typed("3.5"), "'3.5' has no unit");
+    row("read a unit in the wrong case", typed("1 MM"), "unknown unit 'MM'");
+    row("read a shared symbol", typed("1 J"), "ambiguous unit 'J': Energy, Heat");
 }
 
 void tst_qzUnitValue::comparisons()
@@ -194,36 +222,6 @@ void tst_qzUnitValue::fuzzyCompare()
     QFETCH(double, tolerance);
     QFETCH(int, expected);
     QCOMPARE(qzUnitValue::fuzzyCompare(a, b, tolerance), expected);
-}
-
-void tst_qzUnitValue::formatting_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<char>("format");
-    QTest::addColumn<int>("precision");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("integer gets .0") << 2.0 << 'g' << 6 << QStringLiteral("2.0");
-    QTest::newRow("fraction unchanged") << 1.5 << 'g' << 6 << QStringLiteral("1.5");
-    QTest::newRow("big exponent") << 1e20 << 'g' << 6 << QStringLiteral("1.0e+20");
-    QTest::newRow("small exponent") << 1e-5 << 'g' << 6 << QStringLiteral("1.0e-05");
-    QTest::newRow("E precision 0") << 1e20 << 'E' << 0 << QStringLiteral("1E+20");
-    QTest::newRow("E lower-cased") << 1e20 << 'G' << 6 << QStringLiteral("1.0e+20");
-    QTest::newRow("mantissa with point") << 1.5 << 'e' << 3 << QStringLiteral("1.500e+00");
-    QTest::newRow("f precision 0") << 3.0 << 'f' << 0 << QStringLiteral("3");
-    QTest::newRow("negative") << -5.0 << 'g' << 6 << QStringLiteral("-5.0");
-    QTest::newRow("infinity") << Inf << 'g' << 6 << QStringLiteral("inf");
-    QTest::newRow("minus infinity") << -Inf << 'g' << 16 << QStringLiteral("-inf");
-    QTest::newRow("upper-case infinity") << Inf << 'G' << 6 << QStringLiteral("INF");
-    QTest::newRow("NaN") << NaN << 'g' << 16 << QStringLiteral("nan");
-}
-
-void tst_qzUnitValue::formatting()
-{
-    QFETCH(double, value);
-    QFETCH(char, format);
-    QFETCH(int, precision);
-    QFETCH(QString, expected);
-    QCOMPARE(metres(value).valueString(format, precision), expected);
 }
 
 // Codes are dimension * 65536 + unit; -1 stands for the undefined unit.
@@ -296,35 +294,6 @@ void tst_qzUnitValue::hashing()
     QVERIFY(qHash(metres(1.0)) != qHash(millimetres(1000.0)));
     QCOMPARE(qHash(qzUnitValue::makeUndefined()), qHash(0.0, 0u) + 4294967293u);
     QCOMPARE(qHash(millimetres(1000.0)) - qHash(metres(1.0)), 6u);
-}
-
-void tst_qzUnitValue::fromString_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("dimension");
-    QTest::addColumn<QString>("expected"); // the value shown, or the message
-    QTest::newRow("blank") << QStringLiteral("12.5 mm") << -1 << QStringLiteral("12.5 mm");
-    QTest::newRow("glued") << QStringLiteral("12.5mm") << -1 << QStringLiteral("12.5 mm");
-    QTest::newRow("name and exponent") << QStringLiteral(" -3e2 Inch ") << -1 << QStringLiteral("-300.0 in");
-    QTest::newRow("restricted") << QStringLiteral("1 km") << 5 << QStringLiteral("1.0 km");
-    QTest::newRow("unknown") << QStringLiteral("3 furlong") << -1 << QStringLiteral("unknown unit 'furlong'");
-    QTest::newRow("wrong dimension") << QStringLiteral("3 mm") << 6 << QStringLiteral("unknown unit 'mm' for Mass");
-    QTest::newRow("no number") << QStringLiteral("mm") << -1 << QStringLiteral("'mm' does not start with a number");
-    QTest::newRow("overflow") << QStringLiteral("1e999 m") << -1 << QStringLiteral("'1e999 m' does not start with a number");
-    QTest::newRow("no unit") << QStringLiteral("3.5") << -1 << QStringLiteral("'3.5' has no unit");
-    QTest::newRow("case matters") << QStringLiteral("1 MM") << -1 << QStringLiteral("unknown unit 'MM'");
-    QTest::newRow("shared symbol") << QStringLiteral("1 J") << -1 << QStringLiteral("ambiguous unit 'J': Energy, Heat");
-}
-
-void tst_qzUnitValue::fromString()
-{
-    QFETCH(QString, text);
-    QFETCH(int, dimension);
-    QFETCH(QString, expected);
-    QString message;
-    const qzUnitValue read = qzUnitValue::fromString(text, qzUnitSystem::Dimension(dimension), &message);
-    QCOMPARE(read.isUndefined(), !message.isEmpty());
-    QCOMPARE(message.isEmpty() ? shown(read) : message, expected);
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitValue)
