@@ -2,7 +2,7 @@
 #include <qzUnitSystem.h>
 #include <qzUnitValue.h>
 
-#include <QtTest>
+#include "checks.h"
 
 #include <cmath>
 #include <limits>
@@ -44,7 +44,7 @@ private slots:
     void tableRows();
     void columnsAreSmoothAndInvertible();
     void conversion_data();
-    void conversion();
+    void conversion() { checkResult(); }
     void clampingAndValidity();
 };
 
@@ -97,39 +97,27 @@ void tst_qzUnitHardness::columnsAreSmoothAndInvertible()
     }
 }
 
+// Interpolation between rows, and what lies below, above or outside the table.
 void tst_qzUnitHardness::conversion_data()
 {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("HV row to HRC") << 5 << 3 << 200.0 << 9.1;
-    QTest::newRow("HV between rows") << 5 << 3 << 202.5 << 9.95;
-    QTest::newRow("HV below table") << 5 << 3 << 50.0 << 0.0;
-    QTest::newRow("HV above table") << 5 << 3 << 1000.0 << 68.0;
-    QTest::newRow("N/mm2 below table") << 1 << 5 << 100.0 << 0.0;
-    QTest::newRow("HRC below table") << 3 << 1 << -30.0 << 0.0;
-    QTest::newRow("psi rounding below the first row") << 2 << 3 << 255.0 / Psi << 0.0;
-    QTest::newRow("NaN into a scale") << 3 << 5 << NaN << 0.0;
-    QTest::newRow("NaN out of a scale") << 4 << 2 << NaN << 0.0;
-    QTest::newRow("NaN from psi to HV") << 2 << 5 << NaN << 0.0;
-    QTest::newRow("NaN between stresses") << 0 << 1 << NaN << NaN;
-    QTest::newRow("infinite HRC") << 3 << 1 << Inf << 3150.0;
-    QTest::newRow("infinite stress to HBW") << 0 << 4 << Inf << 895.0;
-    QTest::newRow("-infinity to HV") << 1 << 5 << -Inf << 0.0;
-    QTest::newRow("-infinity in psi") << 0 << 2 << -Inf << 0.0;
-    QTest::newRow("infinity in psi is the table's top") << 0 << 2 << Inf << 3150.0 / Psi;
-    QTest::newRow("overflow to N/m2 is the table's top") << 2 << 0 << 1e308 << 3150.0e6;
-}
-
-void tst_qzUnitHardness::conversion()
-{
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(double, value);
-    QFETCH(double, expected);
-    const double actual = convert(from, to, value);
-    QVERIFY2(same(actual, expected), qPrintable(QString::number(actual, 'g', 17)));
+    resultColumns();
+    result("HV row to HRC", convert(5, 3, 200.0), 9.1);
+    result("HV between rows", convert(5, 3, 202.5), 9.95);
+    result("HV below table", convert(5, 3, 50.0), 0.0);
+    result("HV above table", convert(5, 3, 1000.0), 68.0);
+    result("N/mm2 below table", convert(1, 5, 100.0), 0.0);
+    result("HRC below table", convert(3, 1, -30.0), 0.0);
+    result("psi rounding below the first row", convert(2, 3, 255.0 / Psi), 0.0);
+    result("NaN into a scale", convert(3, 5, NaN), 0.0);
+    result("NaN out of a scale", convert(4, 2, NaN), 0.0);
+    result("NaN from psi to HV", convert(2, 5, NaN), 0.0);
+    result("NaN between stresses", std::isnan(convert(0, 1, NaN)) ? 1.0 : 0.0, 1.0);
+    result("infinite HRC", convert(3, 1, Inf), 3150.0);
+    result("infinite stress to HBW", convert(0, 4, Inf), 895.0);
+    result("-infinity to HV", convert(1, 5, -Inf), 0.0);
+    result("-infinity in psi", convert(0, 2, -Inf), 0.0);
+    result("infinity in psi is the table's top", convert(0, 2, Inf), 3150.0 / Psi);
+    result("overflow to N/m2 is the table's top", convert(2, 0, 1e308), 3150.0e6);
 }
 
 void tst_qzUnitHardness::clampingAndValidity()
