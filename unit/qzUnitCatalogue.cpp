@@ -1,9 +1,20 @@
 #include "qzUnitCatalogue.h"
 
 #include "qzUnitUndefined.h"
+#include "qzUnitAcceleration.h"
+#include "qzUnitAngle.h"
+#include "qzUnitAngularVelocity.h"
+#include "qzUnitArea.h"
+#include "qzUnitDensity.h"
+#include "qzUnitDistancePerRevolution.h"
 #include "qzUnitEnergy.h"
 #include "qzUnitEnergyDensity.h"
 #include "qzUnitEnergyLength.h"
+#include "qzUnitForce.h"
+#include "qzUnitForceLength.h"
+#include "qzUnitForcePerVolume.h"
+#include "qzUnitFrequency.h"
+#include "qzUnitGrainSize.h"
 #include "qzUnitHardness.h"
 #include "qzUnitHeat.h"
 #include "qzUnitHeatCapacity.h"
@@ -11,59 +22,70 @@
 #include "qzUnitHeatTransferCoefficient.h"
 #include "qzUnitLatentHeat.h"
 #include "qzUnitLength.h"
+#include "qzUnitMass.h"
+#include "qzUnitMomentOfInertia.h"
 #include "qzUnitPower.h"
 #include "qzUnitSpecificHeatCapacity.h"
+#include "qzUnitSpeed.h"
+#include "qzUnitStrainRate.h"
+#include "qzUnitStress.h"
 #include "qzUnitTemperature.h"
 #include "qzUnitTemperatureDifference.h"
 #include "qzUnitTemperatureGradient.h"
 #include "qzUnitTemperatureRate.h"
 #include "qzUnitThermalConductivity.h"
 #include "qzUnitThermalExpansion.h"
+#include "qzUnitTime.h"
+#include "qzUnitTorque.h"
+#include "qzUnitTripCoefficient.h"
+#include "qzUnitTurningStiffness.h"
+#include "qzUnitVolume.h"
+#include "qzUnitVolumePerTime.h"
 
 // Indexed by Dimension value. A null entry (41, or a class not yet in the
 // catalogue) gives the undefined class.
 const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
-    /*  0 Acceleration                */ nullptr,
-    /*  1 Angle                       */ nullptr,
+    /*  0 Acceleration                */ &qzUnitAcceleration::Table,
+    /*  1 Angle                       */ &qzUnitAngle::Table,
     /*  2 Current                     */ nullptr,
     /*  3 Energy                      */ &qzUnitEnergy::Table,
-    /*  4 Force                       */ nullptr,
+    /*  4 Force                       */ &qzUnitForce::Table,
     /*  5 Length                      */ &qzUnitLength::Table,
-    /*  6 Mass                        */ nullptr,
-    /*  7 Speed                       */ nullptr,
+    /*  6 Mass                        */ &qzUnitMass::Table,
+    /*  7 Speed                       */ &qzUnitSpeed::Table,
     /*  8 Temperature                 */ &qzUnitTemperature::Table,
-    /*  9 Time                        */ nullptr,
-    /* 10 Volume                      */ nullptr,
-    /* 11 Density                     */ nullptr,
+    /*  9 Time                        */ &qzUnitTime::Table,
+    /* 10 Volume                      */ &qzUnitVolume::Table,
+    /* 11 Density                     */ &qzUnitDensity::Table,
     /* 12 Power                       */ &qzUnitPower::Table,
-    /* 13 Stress                      */ nullptr,
+    /* 13 Stress                      */ &qzUnitStress::Table,
     /* 14 ThermalConductivity         */ &qzUnitThermalConductivity::Table,
     /* 15 ThermalExpansion            */ &qzUnitThermalExpansion::Table,
     /* 16 AbsorbedDose                */ nullptr,
     /* 17 HeatCapacity                */ &qzUnitHeatCapacity::Table,
     /* 18 SpecificHeatCapacity        */ &qzUnitSpecificHeatCapacity::Table,
-    /* 19 ForceLength                 */ nullptr,
+    /* 19 ForceLength                 */ &qzUnitForceLength::Table,
     /* 20 Voltage                     */ nullptr,
     /* 21 EnergyLength                */ &qzUnitEnergyLength::Table,
     /* 22 TemperatureDifference       */ &qzUnitTemperatureDifference::Table,
     /* 23 HeatTransferCoefficient     */ &qzUnitHeatTransferCoefficient::Table,
-    /* 24 StrainRate                  */ nullptr,
+    /* 24 StrainRate                  */ &qzUnitStrainRate::Table,
     /* 25 LatentHeat                  */ &qzUnitLatentHeat::Table,
     /* 26 Percent                     */ nullptr,
-    /* 27 Frequency                   */ nullptr,
-    /* 28 AngularVelocity             */ nullptr,
+    /* 27 Frequency                   */ &qzUnitFrequency::Table,
+    /* 28 AngularVelocity             */ &qzUnitAngularVelocity::Table,
     /* 29 Heat                        */ &qzUnitHeat::Table,
-    /* 30 MomentOfInertia             */ nullptr,
+    /* 30 MomentOfInertia             */ &qzUnitMomentOfInertia::Table,
     /* 31 HeatFlux                    */ &qzUnitHeatFlux::Table,
     /* 32 TemperatureRate             */ &qzUnitTemperatureRate::Table,
-    /* 33 Torque                      */ nullptr,
-    /* 34 GrainSize                   */ nullptr,
+    /* 33 Torque                      */ &qzUnitTorque::Table,
+    /* 34 GrainSize                   */ &qzUnitGrainSize::Table,
     /* 35 OfInformation               */ nullptr,
-    /* 36 TurningStiffness            */ nullptr,
+    /* 36 TurningStiffness            */ &qzUnitTurningStiffness::Table,
     /* 37 Hardness                    */ &qzUnitHardness::Table,
-    /* 38 Area                        */ nullptr,
-    /* 39 DistancePerRevolution       */ nullptr,
-    /* 40 TripCoefficient             */ nullptr,
+    /* 38 Area                        */ &qzUnitArea::Table,
+    /* 39 DistancePerRevolution       */ &qzUnitDistancePerRevolution::Table,
+    /* 40 TripCoefficient             */ &qzUnitTripCoefficient::Table,
     /* 41 (not used)                  */ nullptr,
     /* 42 ElectricalConductivity      */ nullptr,
     /* 43 ElectricalResistivity       */ nullptr,
@@ -71,8 +93,8 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 45 EnergyDensity               */ &qzUnitEnergyDensity::Table,
     /* 46 TemperatureGradient         */ &qzUnitTemperatureGradient::Table,
     /* 47 AreicElectricalConductivity */ nullptr,
-    /* 48 VolumePerTime               */ nullptr,
-    /* 49 ForcePerVolume              */ nullptr,
+    /* 48 VolumePerTime               */ &qzUnitVolumePerTime::Table,
+    /* 49 ForcePerVolume              */ &qzUnitForcePerVolume::Table,
     /* 50 MagneticInduction           */ nullptr,
     /* 51 MagneticField               */ nullptr,
     /* 52 ElectricField               */ nullptr,

@@ -187,6 +187,12 @@ public:
     //! pairs of dimension and unit index; only \a dimension's units unless it is Undefined.
     static QVector<QPair<Dimension, int>> findUnits(const QString& text, Dimension dimension = Undefined);
 
+    // XML element "UnitSystem"; reader and writer in qzUnitSystemXmlReaderWriter.h.
+    class XmlReaderWriter;
+    void writeXml(QXmlStreamWriter& writer) const;
+    //! Assigns what was read (as operator= does) only when the element was valid.
+    bool readXml(QXmlStreamReader& reader);
+
 private:
     void createUnit(int unitIndex);
     void deleteUnit();

@@ -146,6 +146,13 @@ public:
                                   qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
                                   QString* errorMessage = nullptr);
 
+    // XML element "UnitValue"; reader and writer in qzUnitValueXmlReaderWriter.h.
+    class XmlReaderWriter;
+    void writeXml(QXmlStreamWriter& writer) const;
+    void writeXml(QXmlStreamWriter& writer, const QString& elementName) const;
+    //! Assigns what was read (as operator= does) only when the element was valid.
+    bool readXml(QXmlStreamReader& reader);
+
     static constexpr double EqualityTolerance = 1e-20;
     static constexpr double DefaultTolerance = 1e-20;
 

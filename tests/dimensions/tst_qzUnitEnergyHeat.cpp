@@ -5,7 +5,7 @@
 
 #include <QtTest>
 
-#include "dimensionChecks.h"
+#include "dimensionTableChecks.h"
 
 using namespace dimensionChecks;
 

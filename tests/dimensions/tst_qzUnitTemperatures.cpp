@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-#include "dimensionChecks.h"
+#include "dimensionTableChecks.h"
 
 using namespace dimensionChecks;
 

@@ -137,6 +137,9 @@ void tst_qzunit::results_data()
     QTest::newRow("show SImm") << words("show 1 m --preset SImm") << "1000.0 mm";
     QTest::newRow("show Imperial glued") << words("show 2.54cm --preset Imperial") << "25.4 mm";
     QTest::newRow("show NorvaneDefault") << words("show 1 in --preset NorvaneDefault") << "25.4 mm";
+    QTest::newRow("duration") << words("duration 3725 s") << "1h 02m 05s";
+    QTest::newRow("duration in hours, glued") << words("duration 1.5h") << "1h 30m 00s";
+    QTest::newRow("duration below a minute") << words("duration 250 ms") << "0.25s";
     QTest::newRow("show defaults to SI") << words("show 1 km") << "1000.0 m";
 }
 
@@ -200,6 +203,7 @@ void tst_qzunit::userErrors_data()
     QTest::newRow("unknown option") << words("convert --bogus 1 m in") << "bogus";
     QTest::newRow("option the command does not read") << words("dimensions --precision 3") << "precision";
     QTest::newRow("preset given to convert") << words("convert 1 m in --preset SI") << "preset";
+    QTest::newRow("duration of a length") << words("duration 3 m") << "'m'";
     QTest::newRow("hardness of a length") << words("hardness 1 m HRC") << "'m'";
     QTest::newRow("line break in a unit") << (words("convert 1") << QStringLiteral("m\nx") << QStringLiteral("in")) << "m?x";
 }

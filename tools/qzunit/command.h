@@ -67,6 +67,7 @@ void runDimensions(const Invocation& invocation);
 void runUnits(const Invocation& invocation);
 void runShow(const Invocation& invocation);
 void runHardness(const Invocation& invocation);
+void runDuration(const Invocation& invocation);
 
 using UnitMatch = QPair<qzUnitSystem::Dimension, int>;
 

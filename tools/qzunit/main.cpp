@@ -26,6 +26,7 @@ const Command Commands[] = {
      DimensionOption | FormatOption | PrecisionOption | PresetOption, &runShow},
     {"hardness", "VALUE [UNIT] TARGET", "Converts between hardness scales and tensile strength; warns outside the validity ranges.",
      2, 3, FormatOption | PrecisionOption, &runHardness},
+    {"duration", "VALUE [UNIT]", "Shows a time as hours, minutes and seconds.", 1, 2, 0, &runDuration},
 };
 
 struct OptionSpec

@@ -1,0 +1,20 @@
+#ifndef QZUNITANGULARVELOCITY_H
+#define QZUNITANGULARVELOCITY_H
+
+#include "qzUnitTable.h"
+
+//! Angular velocity, Dimension 28. Radians per second are the pivot and the SI unit.
+class QZUNIT_EXPORT qzUnitAngularVelocity : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitAngularVelocity)
+
+public:
+    enum e_Unit : int {
+        RadianPerSecond = 0,
+        RevolutionPerSecond = 1,
+        RevolutionPerMinute = 2,
+        RevolutionPerHour = 3
+    };
+};
+
+#endif // QZUNITANGULARVELOCITY_H

@@ -1,0 +1,19 @@
+#ifndef QZUNITFORCELENGTH_H
+#define QZUNITFORCELENGTH_H
+
+#include "qzUnitTable.h"
+
+//! Force per length, Dimension 19. Newtons per metre are the pivot and the SI unit.
+class QZUNIT_EXPORT qzUnitForceLength : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitForceLength)
+
+public:
+    enum e_Unit : int {
+        NewtonPerMeter = 0,
+        NewtonPerMillimeter = 1,
+        KilonewtonPerMillimeter = 2
+    };
+};
+
+#endif // QZUNITFORCELENGTH_H

@@ -1,0 +1,16 @@
+#include "qzUnitForcePerVolume.h"
+
+namespace {
+
+const qzUnitRow rows[] = {
+    { QT_TRANSLATE_NOOP("qzUnitForcePerVolume", "Newton per cubic meter"), "N/m\u00B3" },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitForcePerVolume::Table = {
+    "qzUnitForcePerVolume", { QT_TRANSLATE_NOOP("qzUnitForcePerVolume", "Force per volume"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitForcePerVolume>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitForcePerVolume)

@@ -1,0 +1,17 @@
+#include "qzUnitFrequency.h"
+
+namespace {
+
+const qzUnitRow rows[] = {
+    { QT_TRANSLATE_NOOP("qzUnitFrequency", "Hertz"), "Hz" },
+    { QT_TRANSLATE_NOOP("qzUnitFrequency", "Vibrations per second"), "1/s", qzUnitRow::Same },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitFrequency::Table = {
+    "qzUnitFrequency", { QT_TRANSLATE_NOOP("qzUnitFrequency", "Frequency"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitFrequency>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitFrequency)

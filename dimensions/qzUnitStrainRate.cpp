@@ -1,0 +1,17 @@
+#include "qzUnitStrainRate.h"
+
+namespace {
+
+// Named by its symbol, untranslated.
+const qzUnitRow rows[] = {
+    { nullptr, "1/s" },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitStrainRate::Table = {
+    "qzUnitStrainRate", { QT_TRANSLATE_NOOP("qzUnitStrainRate", "Strain rate"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitStrainRate>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitStrainRate)

@@ -1,0 +1,32 @@
+#ifndef QZUNITSTRESS_H
+#define QZUNITSTRESS_H
+
+#include "qzUnitTable.h"
+
+//! Stress and pressure, Dimension 13. The pascal is the pivot and the SI unit.
+class QZUNIT_EXPORT qzUnitStress : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitStress)
+
+public:
+    enum e_Unit : int {
+        Pascal = 0,
+        NewtonPerSquareMeter = 1,
+        KilogramPerMeterSquareSecond = 2,
+        Megapascal = 3,
+        Kilopascal = 4,
+        Pieze = 5,
+        Bar = 6,
+        TechnicalAtmosphere = 7,
+        PhysicalAtmosphere = 8,
+        Torr = 9,
+        PoundPerSquareInch = 10,
+        PoundPerSquareFoot = 11,
+        NewtonPerSquareMillimeter = 12,
+        KilogramPerSquareInch = 13,
+        KilogramPerSquareCentimeter = 14,
+        KilogramPerSquareMillimeter = 15
+    };
+};
+
+#endif // QZUNITSTRESS_H

@@ -1,0 +1,21 @@
+#ifndef QZUNITVOLUME_H
+#define QZUNITVOLUME_H
+
+#include "qzUnitTable.h"
+
+//! Volume, Dimension 10. The cubic metre is the pivot and the SI unit.
+class QZUNIT_EXPORT qzUnitVolume : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitVolume)
+
+public:
+    enum e_Unit : int {
+        CubicMeter = 0,
+        CubicCentimeter = 1,
+        CubicMillimeter = 2,
+        CubicFoot = 3,
+        CubicInch = 4
+    };
+};
+
+#endif // QZUNITVOLUME_H

@@ -1,0 +1,30 @@
+#ifndef QZUNIQUESORTEDUNITVALUES_H
+#define QZUNIQUESORTEDUNITVALUES_H
+
+#include "qzSortedUnitValues.h"
+
+/*!
+  An ascending list that refuses a value equal, within machine epsilon of
+  the element's magnitude in the standard unit, to one it already holds.
+  Its append() hides the base's: nothing is virtual, so an append through a
+  qzSortedUnitValues reference reaches the base's and does not refuse.
+*/
+class QZUNIT_EXPORT qzUniqueSortedUnitValues : public qzSortedUnitValues
+{
+public:
+    qzUniqueSortedUnitValues() = default;
+    qzUniqueSortedUnitValues(const qzUniqueSortedUnitValues& other) = default;
+    qzUniqueSortedUnitValues(qzUniqueSortedUnitValues&& other) noexcept = default;
+    qzUniqueSortedUnitValues& operator=(const qzUniqueSortedUnitValues& other) = default;
+    qzUniqueSortedUnitValues& operator=(qzUniqueSortedUnitValues&& other) noexcept = default;
+    ~qzUniqueSortedUnitValues() = default;
+
+    /*!
+      Walks the list from the front, comparing in unit 0 with fuzzyCompare:
+      inserts a copy of \a value before the first greater element, or at the
+      end; an element equal within the tolerance keeps \a value out.
+    */
+    void append(const qzUnitValue& value);
+};
+
+#endif // QZUNIQUESORTEDUNITVALUES_H

@@ -1,0 +1,42 @@
+#ifndef QZUNITVALUEXMLREADERWRITER_H
+#define QZUNITVALUEXMLREADERWRITER_H
+
+#include "XmlReaderWriterBase.h"
+#include "qzUnitValue.h"
+
+/*!
+  The element of a unit value ("UnitValue" by default): the attributes
+  "dimension", "unit" and "Version" and the number, in its stored unit, as
+  text with 16 significant digits. Version 1 is written; documents without a
+  version are read with legacyConvert().
+*/
+class QZUNIT_EXPORT qzUnitValue::XmlReaderWriter : public XmlReaderWriterBase
+{
+public:
+    //! "UnitValue".
+    static QString startElementName();
+    static void writeQzUnitValue(QXmlStreamWriter& writer, const qzUnitValue& value, const QString& elementName);
+    /*!
+      Reads the element on which \a reader stands, whatever its name, up to
+      and including its end element. Each invalid item takes its default,
+      clears \a ok and raises an error on \a reader, which keeps the last
+      message; a child element or a document cut short leaves Qt's own error
+      and clears \a ok as well. The value is returned in every case. A reader
+      already in an error state stands on no element: nothing is read and
+      \a ok is false.
+    */
+    static qzUnitValue readQzUnitValue(QXmlStreamReader& reader, bool& ok);
+    //! Documents without a version held TemperatureRate's kelvin per second at
+    //! unit 1: relabelled to unit 0, the number unchanged.
+    static qzUnitValue legacyConvert(int version, const qzUnitValue& value);
+    //! The significant digits of the written number: 16.
+    static int unitValuePrecision();
+    //! \a value as it reads back from the text written for it.
+    static double valueInPrecision(double value);
+
+private:
+    // QString::toDouble, with the exceptions that the written texts need.
+    static bool toNumber(const QString& text, double& number);
+};
+
+#endif // QZUNITVALUEXMLREADERWRITER_H
