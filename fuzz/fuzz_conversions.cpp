@@ -1,6 +1,6 @@
 // Arbitrary dimensions, unit indices and doubles through the conversions, the
-// texts of every class, the value formatting, the legacy codes, the hardness
-// table and the duration and data-size texts, and the rest of the input as
+// texts of every class, the value formatting, view units and arithmetic, the
+// legacy codes, the hardness table and the duration and data-size texts, and the rest of the input as
 // text typed by a person. Besides the sanitizers' findings, the ".0" that the
 // formatting adds must never change the number a text reads back as.
 #include <qzFFFUnit.h>
@@ -156,6 +156,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     formatting(value, format, precision, to);
     formatting(value.copyTo(to), format, precision, from);
     formatting(qzUnitValue::makeUndefined(), format, precision, to);
+
+    // View units come from host settings; any index must be harmless.
+    const int viewUnit = qzUnitSystem::viewUnitIndex(d);
+    qzUnitSystem::setViewUnitIndex(d, to);
+    touch(value.viewValueSymbolString(format, precision));
+    qzUnitSystem::fromStandardToView(d, qzUnitSystem::fromViewToStandard(d, v));
+    qzUnitSystem::setViewUnitIndex(d, viewUnit);
+
+    const qzUnitValue second(d, number(input), to);
+    qHash(value);
+    (value + second).fuzzyCompare(value - second, v);
+    (value * v / v).fuzzyEq(-value);
+    static_cast<void>(value < second && value == second);
 
     legacyCodes(d, from, code, v);
     hardness(from, to, v);
