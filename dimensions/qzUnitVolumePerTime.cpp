@@ -4,7 +4,8 @@ const QChar qzUnitVolumePerTime::SUPERSCRIPT_3 = QChar(0x00B3);
 
 namespace {
 
-// "%1" in a symbol stands for SUPERSCRIPT_3, put in when the symbol is asked for.
+// "%1" in a symbol stands for SUPERSCRIPT_3, the table's placeholder, put in
+// when the symbol is asked for.
 const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitVolumePerTime", "cubic meters per second"), "m%1/s" },
     { QT_TRANSLATE_NOOP("qzUnitVolumePerTime", "liters per second"), "l/s", qzUnitRow::Divide, 1000.0 },
@@ -15,18 +16,12 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitVolumePerTime", "cubic millimeters per second"), "mm%1/s", qzUnitRow::Divide, 1000000000.0 },
 };
 
-QString symbolOf(int unitIndex)
-{
-    const QString symbol = qzUnitVolumePerTime::Table.rowSymbol(unitIndex);
-    return symbol.contains(QLatin1String("%1")) ? symbol.arg(qzUnitVolumePerTime::SUPERSCRIPT_3) : symbol;
-}
-
 } // namespace
 
 const qzUnitTable qzUnitVolumePerTime::Table = {
     "qzUnitVolumePerTime", { QT_TRANSLATE_NOOP("qzUnitVolumePerTime", "Volume flow"), nullptr },
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitVolumePerTime>,
-    nullptr, nullptr, &symbolOf,
+    nullptr, nullptr, nullptr, &SUPERSCRIPT_3,
 };
 
 QZ_UNIT_DIMENSION_IMPL(qzUnitVolumePerTime)

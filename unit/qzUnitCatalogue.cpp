@@ -1,12 +1,20 @@
 #include "qzUnitCatalogue.h"
 
 #include "qzUnitUndefined.h"
+#include "qzUnitAbsorbedDose.h"
 #include "qzUnitAcceleration.h"
 #include "qzUnitAngle.h"
 #include "qzUnitAngularVelocity.h"
 #include "qzUnitArea.h"
+#include "qzUnitAreicElectricalConductivity.h"
+#include "qzUnitCurrent.h"
 #include "qzUnitDensity.h"
+#include "qzUnitDiffusivity.h"
 #include "qzUnitDistancePerRevolution.h"
+#include "qzUnitElectricField.h"
+#include "qzUnitElectricalConductivity.h"
+#include "qzUnitElectricalCurrentDensity.h"
+#include "qzUnitElectricalResistivity.h"
 #include "qzUnitEnergy.h"
 #include "qzUnitEnergyDensity.h"
 #include "qzUnitEnergyLength.h"
@@ -22,8 +30,15 @@
 #include "qzUnitHeatTransferCoefficient.h"
 #include "qzUnitLatentHeat.h"
 #include "qzUnitLength.h"
+#include "qzUnitMagneticField.h"
+#include "qzUnitMagneticInduction.h"
 #include "qzUnitMass.h"
+#include "qzUnitMassFluxDensity.h"
+#include "qzUnitMassFraction.h"
+#include "qzUnitMassFractionGradient.h"
 #include "qzUnitMomentOfInertia.h"
+#include "qzUnitOfInformation.h"
+#include "qzUnitPercent.h"
 #include "qzUnitPower.h"
 #include "qzUnitSpecificHeatCapacity.h"
 #include "qzUnitSpeed.h"
@@ -39,15 +54,16 @@
 #include "qzUnitTorque.h"
 #include "qzUnitTripCoefficient.h"
 #include "qzUnitTurningStiffness.h"
+#include "qzUnitVoltage.h"
 #include "qzUnitVolume.h"
 #include "qzUnitVolumePerTime.h"
 
-// Indexed by Dimension value. A null entry (41, or a class not yet in the
-// catalogue) gives the undefined class.
+// Indexed by Dimension value. The null entry of 41, which names no
+// dimension, gives the undefined class.
 const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /*  0 Acceleration                */ &qzUnitAcceleration::Table,
     /*  1 Angle                       */ &qzUnitAngle::Table,
-    /*  2 Current                     */ nullptr,
+    /*  2 Current                     */ &qzUnitCurrent::Table,
     /*  3 Energy                      */ &qzUnitEnergy::Table,
     /*  4 Force                       */ &qzUnitForce::Table,
     /*  5 Length                      */ &qzUnitLength::Table,
@@ -61,17 +77,17 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 13 Stress                      */ &qzUnitStress::Table,
     /* 14 ThermalConductivity         */ &qzUnitThermalConductivity::Table,
     /* 15 ThermalExpansion            */ &qzUnitThermalExpansion::Table,
-    /* 16 AbsorbedDose                */ nullptr,
+    /* 16 AbsorbedDose                */ &qzUnitAbsorbedDose::Table,
     /* 17 HeatCapacity                */ &qzUnitHeatCapacity::Table,
     /* 18 SpecificHeatCapacity        */ &qzUnitSpecificHeatCapacity::Table,
     /* 19 ForceLength                 */ &qzUnitForceLength::Table,
-    /* 20 Voltage                     */ nullptr,
+    /* 20 Voltage                     */ &qzUnitVoltage::Table,
     /* 21 EnergyLength                */ &qzUnitEnergyLength::Table,
     /* 22 TemperatureDifference       */ &qzUnitTemperatureDifference::Table,
     /* 23 HeatTransferCoefficient     */ &qzUnitHeatTransferCoefficient::Table,
     /* 24 StrainRate                  */ &qzUnitStrainRate::Table,
     /* 25 LatentHeat                  */ &qzUnitLatentHeat::Table,
-    /* 26 Percent                     */ nullptr,
+    /* 26 Percent                     */ &qzUnitPercent::Table,
     /* 27 Frequency                   */ &qzUnitFrequency::Table,
     /* 28 AngularVelocity             */ &qzUnitAngularVelocity::Table,
     /* 29 Heat                        */ &qzUnitHeat::Table,
@@ -80,28 +96,28 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 32 TemperatureRate             */ &qzUnitTemperatureRate::Table,
     /* 33 Torque                      */ &qzUnitTorque::Table,
     /* 34 GrainSize                   */ &qzUnitGrainSize::Table,
-    /* 35 OfInformation               */ nullptr,
+    /* 35 OfInformation               */ &qzUnitOfInformation::Table,
     /* 36 TurningStiffness            */ &qzUnitTurningStiffness::Table,
     /* 37 Hardness                    */ &qzUnitHardness::Table,
     /* 38 Area                        */ &qzUnitArea::Table,
     /* 39 DistancePerRevolution       */ &qzUnitDistancePerRevolution::Table,
     /* 40 TripCoefficient             */ &qzUnitTripCoefficient::Table,
     /* 41 (not used)                  */ nullptr,
-    /* 42 ElectricalConductivity      */ nullptr,
-    /* 43 ElectricalResistivity       */ nullptr,
-    /* 44 ElectricalCurrentDensity    */ nullptr,
+    /* 42 ElectricalConductivity      */ &qzUnitElectricalConductivity::Table,
+    /* 43 ElectricalResistivity       */ &qzUnitElectricalResistivity::Table,
+    /* 44 ElectricalCurrentDensity    */ &qzUnitElectricalCurrentDensity::Table,
     /* 45 EnergyDensity               */ &qzUnitEnergyDensity::Table,
     /* 46 TemperatureGradient         */ &qzUnitTemperatureGradient::Table,
-    /* 47 AreicElectricalConductivity */ nullptr,
+    /* 47 AreicElectricalConductivity */ &qzUnitAreicElectricalConductivity::Table,
     /* 48 VolumePerTime               */ &qzUnitVolumePerTime::Table,
     /* 49 ForcePerVolume              */ &qzUnitForcePerVolume::Table,
-    /* 50 MagneticInduction           */ nullptr,
-    /* 51 MagneticField               */ nullptr,
-    /* 52 ElectricField               */ nullptr,
-    /* 53 MassFraction                */ nullptr,
-    /* 54 Diffusivity                 */ nullptr,
-    /* 55 MassFractionGradient        */ nullptr,
-    /* 56 MassFluxDensity             */ nullptr,
+    /* 50 MagneticInduction           */ &qzUnitMagneticInduction::Table,
+    /* 51 MagneticField               */ &qzUnitMagneticField::Table,
+    /* 52 ElectricField               */ &qzUnitElectricField::Table,
+    /* 53 MassFraction                */ &qzUnitMassFraction::Table,
+    /* 54 Diffusivity                 */ &qzUnitDiffusivity::Table,
+    /* 55 MassFractionGradient        */ &qzUnitMassFractionGradient::Table,
+    /* 56 MassFluxDensity             */ &qzUnitMassFluxDensity::Table,
 };
 
 const qzUnitTable& qzUnitCatalogue::table(int dimension)

@@ -44,6 +44,11 @@ inline void fromPivot(const qzUnitRow& row, double& value)
     }
 }
 
+inline QString filled(const QChar* placeholder, const QString& text)
+{
+    return placeholder && text.contains(QLatin1String("%1")) ? text.arg(*placeholder) : text;
+}
+
 } // namespace
 
 void qzUnitTable::changeTo(int from, int to, double& value) const
@@ -96,7 +101,7 @@ QString qzUnitTable::rowName(int unitIndex) const
     if (!contains(unitIndex))
         return QString();
     const char* source = rows[unitIndex].name;
-    return source ? translate(source) : rowSymbol(unitIndex);
+    return source ? filled(placeholder, translate(source)) : rowSymbol(unitIndex);
 }
 
 QString qzUnitTable::rowSymbol(int unitIndex) const
@@ -104,12 +109,14 @@ QString qzUnitTable::rowSymbol(int unitIndex) const
     if (!contains(unitIndex))
         return QString();
     const qzUnitRow& row = rows[unitIndex];
-    return (row.flags & qzUnitRow::TranslatedSymbol) ? translate(row.symbol) : QString::fromUtf8(row.symbol);
+    const QString symbol = (row.flags & qzUnitRow::TranslatedSymbol) ? translate(row.symbol) : QString::fromUtf8(row.symbol);
+    return filled(placeholder, symbol);
 }
 
 QString qzUnitTable::englishName(int unitIndex) const
 {
-    return contains(unitIndex) && rows[unitIndex].name ? QString::fromUtf8(rows[unitIndex].name) : QString();
+    return contains(unitIndex) && rows[unitIndex].name ? filled(placeholder, QString::fromUtf8(rows[unitIndex].name))
+                                                       : QString();
 }
 
 QString qzUnitTable::name(int unitIndex) const
@@ -119,7 +126,7 @@ QString qzUnitTable::name(int unitIndex) const
     if (!contains(unitIndex))
         return QString();
     // A row without a name of its own is named by its symbol, whatever produces it.
-    return rows[unitIndex].name ? translate(rows[unitIndex].name) : symbol(unitIndex);
+    return rows[unitIndex].name ? rowName(unitIndex) : symbol(unitIndex);
 }
 
 QString qzUnitTable::symbol(int unitIndex) const

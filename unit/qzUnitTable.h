@@ -67,6 +67,9 @@ public:
     void (*convert)(int from, int to, double& value) = nullptr; //!< for Custom
     QString (*nameOf)(int unitIndex) = nullptr;   //!< replaces the rows' names
     QString (*symbolOf)(int unitIndex) = nullptr; //!< replaces the rows' symbols
+    //! Fills a %1 in the rows' names (after translation) and symbols at run
+    //! time, for characters that translators should not handle.
+    const QChar* placeholder = nullptr;
 
     bool contains(int unitIndex) const { return uint(unitIndex) < uint(count); }
 

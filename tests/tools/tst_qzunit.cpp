@@ -140,6 +140,10 @@ void tst_qzunit::results_data()
     QTest::newRow("duration") << words("duration 3725 s") << "1h 02m 05s";
     QTest::newRow("duration in hours, glued") << words("duration 1.5h") << "1h 30m 00s";
     QTest::newRow("duration below a minute") << words("duration 250 ms") << "0.25s";
+    QTest::newRow("bytes") << words("bytes 1536") << "1.5 kB";
+    QTest::newRow("bytes below a kilobyte") << words("bytes 1023") << "1023 B";
+    QTest::newRow("bytes from megabytes") << words("bytes 2 MB") << "2.0 MB";
+    QTest::newRow("German unit names") << words("convert 1 Zoll Fuß --lang de --precision 4") << "0.08333 ft";
     QTest::newRow("show defaults to SI") << words("show 1 km") << "1000.0 m";
 }
 
@@ -203,7 +207,10 @@ void tst_qzunit::userErrors_data()
     QTest::newRow("unknown option") << words("convert --bogus 1 m in") << "bogus";
     QTest::newRow("option the command does not read") << words("dimensions --precision 3") << "precision";
     QTest::newRow("preset given to convert") << words("convert 1 m in --preset SI") << "preset";
+    QTest::newRow("bytes of a length") << words("bytes 3 m") << "'m'";
     QTest::newRow("duration of a length") << words("duration 3 m") << "'m'";
+    QTest::newRow("unknown language") << words("units Length --lang xx") << "'xx'";
+    QTest::newRow("German name without --lang") << words("convert 1 Zoll mm") << "Zoll";
     QTest::newRow("hardness of a length") << words("hardness 1 m HRC") << "'m'";
     QTest::newRow("line break in a unit") << (words("convert 1") << QStringLiteral("m\nx") << QStringLiteral("in")) << "m?x";
 }

@@ -47,7 +47,10 @@ enum OptionFlag : unsigned {
     FormatOption = 1u << 1,
     PrecisionOption = 1u << 2,
     PresetOption = 1u << 3,
+    LanguageOption = 1u << 4,
 };
+//! Options that every command reads.
+constexpr unsigned GlobalOptions = LanguageOption;
 
 // A row of the command table in main.cpp. To add a command, write its
 // function in a file of its own, declare it below and add a row there.
@@ -68,6 +71,7 @@ void runUnits(const Invocation& invocation);
 void runShow(const Invocation& invocation);
 void runHardness(const Invocation& invocation);
 void runDuration(const Invocation& invocation);
+void runBytes(const Invocation& invocation);
 
 using UnitMatch = QPair<qzUnitSystem::Dimension, int>;
 

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QTextCodec>
 #include <QTextStream>
+#include <QTranslator>
 
 #include <algorithm>
 #include <iterator>
@@ -27,6 +28,7 @@ const Command Commands[] = {
     {"hardness", "VALUE [UNIT] TARGET", "Converts between hardness scales and tensile strength; warns outside the validity ranges.",
      2, 3, FormatOption | PrecisionOption, &runHardness},
     {"duration", "VALUE [UNIT]", "Shows a time as hours, minutes and seconds.", 1, 2, 0, &runDuration},
+    {"bytes", "COUNT | VALUE UNIT", "Shows an amount of data in the largest unit it reaches.", 1, 2, 0, &runBytes},
 };
 
 struct OptionSpec
@@ -45,6 +47,8 @@ QVector<OptionSpec> optionSpecs()
         {FormatOption, "format", "g|f|e", QStringLiteral("Number format (default g).")},
         {PrecisionOption, "precision", "digits",
          QStringLiteral("Significant digits for g, digits after the point for f and e: 0 to 99 (default 6).")},
+        {LanguageOption, "lang", "code",
+         QStringLiteral("Language of unit and dimension names, e.g. de (default: English).")},
         {PresetOption, "preset", "name",
          QStringLiteral("Preset that sets the view units: %1 (default SI).").arg(presetNames())},
     };
@@ -138,6 +142,25 @@ QStringList positionalsLast(const QStringList& arguments, const QVector<OptionSp
     return options << QStringLiteral("--") << positionals;
 }
 
+// The library's catalogue for \a language, installed beside the tool or, in a
+// build tree, where the build put it. English needs none.
+void loadTranslation(QTranslator& translator, const QString& language)
+{
+    if (language == QLatin1String("en"))
+        return;
+    const QStringList directories{
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/qzUnit/translations"),
+        QStringLiteral(QZUNIT_BUILD_TRANSLATIONS_DIR),
+    };
+    for (const QString& directory : directories) {
+        if (translator.load(QStringLiteral("qzUnit_") + language, directory)) {
+            QCoreApplication::installTranslator(&translator);
+            return;
+        }
+    }
+    throw UserError{QStringLiteral("no translation for language '%1'").arg(language)};
+}
+
 Options parseOptions(const QCommandLineParser& parser)
 {
     Options options;
@@ -175,7 +198,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     for (const OptionSpec& spec : specs) {
         QStringList readers;
         for (const Command& command : Commands) {
-            if (command.options & spec.flag)
+            if ((command.options | GlobalOptions) & spec.flag)
                 readers.append(QLatin1String(command.name));
         }
         parser.addOption(QCommandLineOption(QLatin1String(spec.name),
@@ -211,11 +234,15 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
                             .trimmed()};
     }
     for (const OptionSpec& spec : specs) {
-        if (parser.isSet(QLatin1String(spec.name)) && !(command->options & spec.flag)) {
+        if (parser.isSet(QLatin1String(spec.name)) && !((command->options | GlobalOptions) & spec.flag)) {
             throw UserError{QStringLiteral("option --%1 does not apply to %2")
                                 .arg(QLatin1String(spec.name), QLatin1String(command->name))};
         }
     }
+    QTranslator translator;
+    const QString language = QStringLiteral("lang");
+    if (parser.isSet(language))
+        loadTranslation(translator, parser.value(language));
     command->run(Invocation{positionals, parseOptions(parser), out, err});
     return 0;
 }

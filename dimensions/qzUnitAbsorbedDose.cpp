@@ -1,0 +1,18 @@
+#include "qzUnitAbsorbedDose.h"
+
+namespace {
+
+const qzUnitRow rows[] = {
+    { QT_TRANSLATE_NOOP("qzUnitAbsorbedDose", "Gray"), "Gy" },
+    { QT_TRANSLATE_NOOP("qzUnitAbsorbedDose", "Joule per kilogram"), "J/kg", qzUnitRow::Same },
+    { QT_TRANSLATE_NOOP("qzUnitAbsorbedDose", "Square meter per square second"), "m\u00B2/s\u00B2", qzUnitRow::Same },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitAbsorbedDose::Table = {
+    "qzUnitAbsorbedDose", { QT_TRANSLATE_NOOP("qzUnitAbsorbedDose", "Absorbed dose (of radiation)"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitAbsorbedDose>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitAbsorbedDose)

@@ -1,0 +1,17 @@
+#include "qzUnitElectricField.h"
+
+namespace {
+
+const qzUnitRow rows[] = {
+    { QT_TRANSLATE_NOOP("qzUnitElectricField", "Volt/meter"), QT_TRANSLATE_NOOP("qzUnitElectricField", "V/m"),
+      qzUnitRow::Pivot, 1.0, 0.0, qzUnitRow::TranslatedSymbol },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitElectricField::Table = {
+    "qzUnitElectricField", { QT_TRANSLATE_NOOP("qzUnitElectricField", "Electric field intensity"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitElectricField>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitElectricField)

@@ -1,0 +1,17 @@
+#include "qzUnitMagneticField.h"
+
+namespace {
+
+const qzUnitRow rows[] = {
+    { QT_TRANSLATE_NOOP("qzUnitMagneticField", "Ampere/meter"), QT_TRANSLATE_NOOP("qzUnitMagneticField", "A/m"),
+      qzUnitRow::Pivot, 1.0, 0.0, qzUnitRow::TranslatedSymbol },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitMagneticField::Table = {
+    "qzUnitMagneticField", { QT_TRANSLATE_NOOP("qzUnitMagneticField", "Magnetic field intensity"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitMagneticField>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitMagneticField)

@@ -1,0 +1,17 @@
+#ifndef QZUNITMAGNETICFIELD_H
+#define QZUNITMAGNETICFIELD_H
+
+#include "qzUnitTable.h"
+
+//! Magnetic field intensity, Dimension 51: one unit.
+class QZUNIT_EXPORT qzUnitMagneticField : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitMagneticField)
+
+public:
+    enum e_Unit : int {
+        AmperePerMeter = 0
+    };
+};
+
+#endif // QZUNITMAGNETICFIELD_H

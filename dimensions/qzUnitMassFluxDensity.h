@@ -1,0 +1,17 @@
+#ifndef QZUNITMASSFLUXDENSITY_H
+#define QZUNITMASSFLUXDENSITY_H
+
+#include "qzUnitTable.h"
+
+//! Mass flux density, Dimension 56: one unit, never converted.
+class QZUNIT_EXPORT qzUnitMassFluxDensity : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitMassFluxDensity)
+
+public:
+    enum e_Unit : int {
+        KilogramPerSquareMeterSecond = 0
+    };
+};
+
+#endif // QZUNITMASSFLUXDENSITY_H

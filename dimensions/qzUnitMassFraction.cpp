@@ -1,0 +1,17 @@
+#include "qzUnitMassFraction.h"
+
+namespace {
+
+const qzUnitRow rows[] = {
+    { QT_TRANSLATE_NOOP("qzUnitMassFraction", "Weight percent"), "wt%" },
+    { QT_TRANSLATE_NOOP("qzUnitMassFraction", "Weight fraction"), "-", qzUnitRow::Multiply, 100.0 },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitMassFraction::Table = {
+    "qzUnitMassFraction", { QT_TRANSLATE_NOOP("qzUnitMassFraction", "Mass fraction"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitMassFraction>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitMassFraction)

@@ -1,0 +1,16 @@
+#include "qzUnitMassFractionGradient.h"
+
+namespace {
+
+const qzUnitRow rows[] = {
+    { QT_TRANSLATE_NOOP("qzUnitMassFractionGradient", "Weight percent per meter"), "wt%/m" },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitMassFractionGradient::Table = {
+    "qzUnitMassFractionGradient", { QT_TRANSLATE_NOOP("qzUnitMassFractionGradient", "Mass fraction gradient"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Inert, &qzUnitTable::construct<qzUnitMassFractionGradient>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitMassFractionGradient)

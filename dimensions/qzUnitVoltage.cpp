@@ -1,0 +1,16 @@
+#include "qzUnitVoltage.h"
+
+namespace {
+
+const qzUnitRow rows[] = {
+    { QT_TRANSLATE_NOOP("qzUnitVoltage", "Volt"), "V" },
+};
+
+} // namespace
+
+const qzUnitTable qzUnitVoltage::Table = {
+    "qzUnitVoltage", { QT_TRANSLATE_NOOP("qzUnitVoltage", "Voltage"), nullptr },
+    QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitVoltage>,
+};
+
+QZ_UNIT_DIMENSION_IMPL(qzUnitVoltage)

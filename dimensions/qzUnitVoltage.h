@@ -1,0 +1,17 @@
+#ifndef QZUNITVOLTAGE_H
+#define QZUNITVOLTAGE_H
+
+#include "qzUnitTable.h"
+
+//! Voltage, Dimension 20: one unit.
+class QZUNIT_EXPORT qzUnitVoltage : public qzUnit
+{
+    QZ_UNIT_DIMENSION(qzUnitVoltage)
+
+public:
+    enum e_Unit : int {
+        Volt = 0
+    };
+};
+
+#endif // QZUNITVOLTAGE_H

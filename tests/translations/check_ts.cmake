@@ -1,0 +1,22 @@
+# Runs lupdate over the library's sources into a copy of a .ts file and fails
+# when the copy differs: a text added, changed or removed in the sources
+# without the translations following.
+# Arguments: LUPDATE, SOURCE_DIR, TS, WORK.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+get_filename_component(name ${TS} NAME)
+configure_file(${TS} ${WORK}/${name} COPYONLY)
+execute_process(
+    COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language de
+            unit value xml dimensions -ts ${WORK}/${name}
+    WORKING_DIRECTORY ${SOURCE_DIR}
+    RESULT_VARIABLE result)
+if(result)
+    message(FATAL_ERROR "lupdate failed: ${result}")
+endif()
+file(READ ${TS} committed)
+file(READ ${WORK}/${name} extracted)
+if(NOT committed STREQUAL extracted)
+    execute_process(COMMAND diff -u ${TS} ${WORK}/${name})
+    message(FATAL_ERROR "${name} is out of step with the sources; run lupdate (see README) and translate the new texts")
+endif()
