@@ -19,7 +19,7 @@ asan() {
         -DQZUNIT_BUILD_BENCHMARKS=OFF -DQZUNIT_BUILD_FUZZERS=ON
     cmake --build build-asan -j2
     ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure
+        ctest --test-dir build-asan --output-on-failure -j2
 }
 
 fuzz() {
