@@ -370,12 +370,20 @@ qzUnitSystem* qzUnitSystem::GlobalUnitSystem = nullptr;
 
 qzUnitSystem* qzUnitSystem::globalUnitSystem()
 {
-    if (!GlobalUnitSystem) {
+    const auto create = [] {
         GlobalUnitSystem = new qzUnitSystem(Undefined);
         // Each creation registers again; Qt maps a known name to its type id.
         qRegisterMetaType<qzUnitValue>("qzUnitValue");
         qRegisterMetaTypeStreamOperators<qzUnitValue>("qzUnitValue");
-    }
+        return true;
+    };
+    // The first creation happens once even when first calls race, at the
+    // cost of a guard test; removals are not raced, so re-creating after one
+    // needs no such care.
+    static const bool createdFirst = create();
+    if (!GlobalUnitSystem)
+        create();
+    Q_UNUSED(createdFirst)
     return GlobalUnitSystem;
 }
 

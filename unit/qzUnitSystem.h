@@ -174,7 +174,8 @@ public:
     static QString viewUnitSymbol(Dimension dimension);
 
     //! The process-wide unit system, created on first use; its creation
-    //! registers qzUnitValue with Qt's meta-type system.
+    //! registers qzUnitValue with Qt's meta-type system. First calls may come
+    //! from several threads at once; a removal must not race with any use.
     static qzUnitSystem* globalUnitSystem();
     static void removeGlobalUnitSystem();
 

@@ -1,0 +1,80 @@
+#!/bin/sh
+# Reliability checks, run by .ci/run after the normal build and tests:
+#   asan      the library and every test built with clang's address and
+#             undefined-behaviour sanitizers (build-asan), run by ctest
+#   fuzz      each libFuzzer target (built in build-asan) for a bounded time
+#             from its seed corpus
+#   tsan      the thread test built with the thread sanitizer (build-tsan)
+#   valgrind  memcheck over the test executables of the normal build (build)
+# With no argument all four run, in this order; name steps to run only those.
+# QZUNIT_FUZZ_SECONDS sets the time of each fuzzer (30 by default).
+set -eu
+cd "$(dirname "$0")/.."
+
+fuzz_seconds=${QZUNIT_FUZZ_SECONDS:-30}
+
+asan() {
+    cmake -S . -B build-asan -DCMAKE_CXX_COMPILER=clang++ \
+        "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
+        -DQZUNIT_BUILD_BENCHMARKS=OFF -DQZUNIT_BUILD_FUZZERS=ON
+    cmake --build build-asan -j2
+    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir build-asan --output-on-failure -j2
+}
+
+fuzz() {
+    for fuzzer in build-asan/fuzz/fuzz_*; do
+        [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
+        target=${fuzzer##*/fuzz_}
+        # New inputs go to a scratch corpus; the committed seeds stay as they are.
+        work=build-asan/fuzz/work/$target
+        mkdir -p "$work/corpus" "$work/artifacts"
+        echo "Fuzzing $target for $fuzz_seconds s"
+        UBSAN_OPTIONS=print_stacktrace=1 "$fuzzer" "$work/corpus" "fuzz/corpus/$target" \
+            -max_total_time="$fuzz_seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
+            -artifact_prefix="$work/artifacts/" -print_final_stats=1 2> "$work/log" || {
+            tail -n 60 "$work/log"
+            echo "fuzz_$target failed; the input is in $work/artifacts" >&2
+            return 1
+        }
+        grep -E "^stat::number_of_executed_units|^Done" "$work/log"
+    done
+}
+
+tsan() {
+    cmake -S . -B build-tsan -DCMAKE_CXX_COMPILER=clang++ \
+        "-DCMAKE_CXX_FLAGS=-fsanitize=thread -fno-omit-frame-pointer" \
+        -DQZUNIT_BUILD_BENCHMARKS=OFF -DQZUNIT_BUILD_TOOLS=OFF
+    cmake --build build-tsan -j2 --target tst_qzUnitThreads
+    # Qt is not instrumented: the synchronisation inside it (QtTest's watchdog
+    # thread, its wait conditions) is invisible, so calls from Qt into the
+    # sanitizer's interceptors are not checked. Accesses in the library and
+    # in the test are.
+    TSAN_OPTIONS=halt_on_error=1:ignore_noninstrumented_modules=1 build-tsan/tests/tst_qzUnitThreads
+}
+
+valgrind_tests() {
+    # The tool's end-to-end test spends its time in the processes it starts,
+    # which memcheck would not follow; the package tests build hosts.
+    # nouserintercepts: the allocation test's own malloc and operator new
+    # count and pass on to libc, where memcheck takes over.
+    for test in build/tests/tst_*; do
+        [ -f "$test" ] && [ -x "$test" ] && [ "${test##*/}" != tst_qzunit ] || continue
+        echo "memcheck ${test##*/}"
+        valgrind --tool=memcheck --quiet --leak-check=full --show-leak-kinds=definite,indirect \
+            --errors-for-leak-kinds=definite,indirect --error-exitcode=1 \
+            --soname-synonyms=somalloc=nouserintercepts "$test" -silent
+    done
+}
+
+scripts/install-deps.sh clang libclang-rt-14-dev valgrind
+steps=${*:-asan fuzz tsan valgrind}
+for step in $steps; do
+    case $step in
+    asan) asan ;;
+    fuzz) fuzz ;;
+    tsan) tsan ;;
+    valgrind) valgrind_tests ;;
+    *) echo "unknown step $step" >&2; exit 2 ;;
+    esac
+done
