@@ -46,10 +46,16 @@ inline QVector<qzUnitValue> valuesOf(const QVector<double>& numbers, qzUnitSyste
     return values;
 }
 
-//! The next input index, wrapping at InputCount.
-inline int next(int index)
+//! Runs op(index) once per iteration, with the index of the next input each time.
+template <typename Operation>
+void cycle(benchmark::State& state, Operation op)
 {
-    return (index + 1) & (InputCount - 1);
+    int index = 0;
+    for (auto _ : state) {
+        op(index);
+        index = (index + 1) & (InputCount - 1);
+    }
+    state.SetItemsProcessed(state.iterations());
 }
 
 } // namespace bench

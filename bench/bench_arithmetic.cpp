@@ -70,12 +70,7 @@ void run(benchmark::State& state, Operation op)
         state.SkipWithError("the baseline does not compute what the library computes");
         return;
     }
-    int i = 0;
-    for (auto _ : state) {
-        op(operands, i);
-        i = bench::next(i);
-    }
-    state.SetItemsProcessed(state.iterations());
+    bench::cycle(state, [&](int i) { op(operands, i); });
 }
 
 void plainSum(benchmark::State& state)

@@ -151,12 +151,7 @@ void run(benchmark::State& state, const Conversion& c, Operation op)
         state.SkipWithError("the baseline does not compute what the library computes");
         return;
     }
-    int i = 0;
-    for (auto _ : state) {
-        op(inputs, i);
-        i = bench::next(i);
-    }
-    state.SetItemsProcessed(state.iterations());
+    bench::cycle(state, [&](int i) { op(inputs, i); });
 }
 
 template <typename Body>
@@ -260,12 +255,7 @@ void runUdunits(benchmark::State& state, const Conversion& c, Operation op)
         state.SkipWithError("UDUNITS-2 does not convert these units to the library's numbers");
         return;
     }
-    int i = 0;
-    for (auto _ : state) {
-        op(udunits, inputs.numbers[i]);
-        i = bench::next(i);
-    }
-    state.SetItemsProcessed(state.iterations());
+    bench::cycle(state, [&](int i) { op(udunits, inputs.numbers[i]); });
 }
 
 void registerUdunits(const Conversion& c)

@@ -29,13 +29,10 @@ void run(benchmark::State& state, Operation op)
             return;
         }
     }
-    int i = 0;
-    for (auto _ : state) {
+    bench::cycle(state, [&](int i) {
         QString text = op(numbers[i], values[i], symbol);
         benchmark::DoNotOptimize(text);
-        i = bench::next(i);
-    }
-    state.SetItemsProcessed(state.iterations());
+    });
 }
 
 void plainNumber(benchmark::State& state)

@@ -40,7 +40,22 @@ struct Data
     QVector<Record> records;
     QVector<qzUnitValue> readValues;
     QVector<Record> readRecords;
+    QByteArray document; // the values written by the library, for the readers
 };
+
+// The benchmark of op over count values, once the baseline is known to match.
+template <typename Matches, typename Operation>
+void run(benchmark::State& state, int count, Matches matches, Operation op)
+{
+    Data data(count);
+    if (!matches(data)) {
+        state.SkipWithError("the baseline does not write or read what the library does");
+        return;
+    }
+    for (auto _ : state)
+        op(data);
+    state.SetItemsProcessed(state.iterations() * count);
+}
 
 // Whether both sides read back the same dimension, unit and number.
 bool sameReadBack(const Data& data)
@@ -124,8 +139,8 @@ bool readRecords(const QByteArray& xml, Data& data)
 
 bool xmlBaselineMatches(Data& data)
 {
-    const QByteArray xml = writeValues(data);
-    if (xml != writeRecords(data) || !readValues(xml, data) || !readRecords(xml, data))
+    data.document = writeValues(data);
+    if (data.document != writeRecords(data) || !readValues(data.document, data) || !readRecords(data.document, data))
         return false;
     return sameReadBack(data);
 }
@@ -133,45 +148,37 @@ bool xmlBaselineMatches(Data& data)
 template <typename Operation>
 void runXml(benchmark::State& state, Operation op)
 {
-    Data data(XmlValueCount);
-    if (!xmlBaselineMatches(data)) {
-        state.SkipWithError("the baseline does not write or read what the library does");
-        return;
-    }
-    const QByteArray xml = writeValues(data);
-    for (auto _ : state)
-        op(data, xml);
-    state.SetItemsProcessed(state.iterations() * XmlValueCount);
+    run(state, XmlValueCount, xmlBaselineMatches, op);
 }
 
 void xmlWriteValues(benchmark::State& state)
 {
-    runXml(state, [](Data& data, const QByteArray&) { benchmark::DoNotOptimize(writeValues(data)); });
+    runXml(state, [](Data& data) { benchmark::DoNotOptimize(writeValues(data)); });
 }
 
 void xmlWriteRecords(benchmark::State& state)
 {
-    runXml(state, [](Data& data, const QByteArray&) { benchmark::DoNotOptimize(writeRecords(data)); });
+    runXml(state, [](Data& data) { benchmark::DoNotOptimize(writeRecords(data)); });
 }
 
 void xmlReadValues(benchmark::State& state)
 {
-    runXml(state, [](Data& data, const QByteArray& xml) { benchmark::DoNotOptimize(readValues(xml, data)); });
+    runXml(state, [](Data& data) { benchmark::DoNotOptimize(readValues(data.document, data)); });
 }
 
 void xmlReadRecords(benchmark::State& state)
 {
-    runXml(state, [](Data& data, const QByteArray& xml) { benchmark::DoNotOptimize(readRecords(xml, data)); });
+    runXml(state, [](Data& data) { benchmark::DoNotOptimize(readRecords(data.document, data)); });
 }
 
 void xmlWriteReadValues(benchmark::State& state)
 {
-    runXml(state, [](Data& data, const QByteArray&) { benchmark::DoNotOptimize(readValues(writeValues(data), data)); });
+    runXml(state, [](Data& data) { benchmark::DoNotOptimize(readValues(writeValues(data), data)); });
 }
 
 void xmlWriteReadRecords(benchmark::State& state)
 {
-    runXml(state, [](Data& data, const QByteArray&) { benchmark::DoNotOptimize(readRecords(writeRecords(data), data)); });
+    runXml(state, [](Data& data) { benchmark::DoNotOptimize(readRecords(writeRecords(data), data)); });
 }
 
 // ---- QDataStream -----------------------------------------------------------
@@ -216,27 +223,20 @@ bool streamBaselineMatches(Data& data)
     return sameReadBack(data);
 }
 
-template <typename Operation>
-void runStream(benchmark::State& state, Operation op)
+template <QByteArray (*Operation)(Data&)>
+void runStream(benchmark::State& state)
 {
-    Data data(StreamValueCount);
-    if (!streamBaselineMatches(data)) {
-        state.SkipWithError("the baseline does not stream what the library streams");
-        return;
-    }
-    for (auto _ : state)
-        benchmark::DoNotOptimize(op(data));
-    state.SetItemsProcessed(state.iterations() * StreamValueCount);
+    run(state, StreamValueCount, streamBaselineMatches, [](Data& data) { benchmark::DoNotOptimize(Operation(data)); });
 }
 
 void streamWriteReadValues(benchmark::State& state)
 {
-    runStream(state, streamValues);
+    runStream<streamValues>(state);
 }
 
 void streamWriteReadRecords(benchmark::State& state)
 {
-    runStream(state, streamRecords);
+    runStream<streamRecords>(state);
 }
 
 } // namespace

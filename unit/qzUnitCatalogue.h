@@ -82,13 +82,16 @@ public:
     {
         if (!table)
             return value;
-        if (table->conversion != qzUnitTable::Rows) {
-            table->changeTo(from, to, value);
-            return value;
+        if (table->conversion == qzUnitTable::Rows) {
+            if (from == to || !table->contains(from) || !table->contains(to))
+                return value;
+            return qzUnitRows::fromPivot(table->rows[to], qzUnitRows::toPivot(table->rows[from], value));
         }
-        if (from == to || !table->contains(from) || !table->contains(to))
-            return value;
-        return qzUnitRows::fromPivot(table->rows[to], qzUnitRows::toPivot(table->rows[from], value));
+        if (table->conversion == qzUnitTable::Custom)
+            table->convert(from, to, value);
+        else
+            table->changeTo(from, to, value);
+        return value;
     }
     /*!
       What the virtual changeTo of the table's class does to an object standing

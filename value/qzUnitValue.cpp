@@ -122,10 +122,10 @@ void qzUnitValue::setValue(double value, int unitIndex)
 
 qzUnitValue& qzUnitValue::changeTo(int unitIndex)
 {
-    // As qzUnitSystem::changeTo, without the call.
+    // As qzUnitSystem::changeTo does it, in place.
     qzUnit* unit = m_unitSystem.unit();
     if (!isUndefined() && unit)
-        qzUnitCatalogue::table(dimension()).changeTo(*unit, unitIndex, m_value);
+        unit->m_unitIndex = qzUnitCatalogue::changeTo(qzUnitCatalogue::table(dimension()), unit->m_unitIndex, unitIndex, m_value);
     return *this;
 }
 
@@ -182,8 +182,10 @@ qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
     // One object returned on every path, so that it is built in place.
     const bool sameDimension = dimension() == other.dimension();
     qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
-    if (sameDimension)
-        result.compoundOperation(other, plus);
+    if (sameDimension) {
+        const double b = other.value(0);
+        result.inUnitZero([b](double a) { return a + b; });
+    }
     return result;
 }
 
@@ -192,8 +194,10 @@ qzUnitValue qzUnitValue::operator-(const qzUnitValue& other) const
     // One object returned on every path, so that it is built in place.
     const bool sameDimension = dimension() == other.dimension();
     qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
-    if (sameDimension)
-        result.compoundOperation(other, minus);
+    if (sameDimension) {
+        const double b = other.value(0);
+        result.inUnitZero([b](double a) { return a - b; });
+    }
     return result;
 }
 
