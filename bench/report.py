@@ -167,6 +167,11 @@ def main():
         out += ["", f"For contrast, a full `std::sort` after every append takes {fmt_time(full)} for n = 1000, "
                 f"{full[0] / base[0]:.0f}× the multiset."]
     out += ["", f"`sizeof(qzUnitValue)`: {context.get('sizeof(qzUnitValue)', '?')} bytes (target ≤ 48).", ""]
+    # The reading of the figures, kept by hand beside this script.
+    analysis = os.path.join(os.path.dirname(os.path.abspath(__file__)), "analysis.md")
+    if os.path.exists(analysis):
+        with open(analysis, encoding="utf-8") as f:
+            out += [f.read()]
     print("\n".join(out))
 
 

@@ -32,24 +32,25 @@ load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 counts=()
 if [[ -z "${QZUNIT_BENCH_NO_CALLGRIND:-}" ]] && command -v valgrind >/dev/null; then
-    # Instructions per iteration: the difference between a run of 200000 and
-    # one of 100000 iterations, so that start-up and set-up cancel out.
+    # Instructions per iteration: the difference between a run of 40000 and
+    # one of 20000 iterations, so that start-up and set-up cancel out. A fixed
+    # count adds "/iterations:N" to the benchmark's name.
     instructions() {
         QZUNIT_BENCH_ITERATIONS=$2 valgrind --tool=callgrind --callgrind-out-file=/dev/null \
-            "$bench" --benchmark_filter="^$1\$" 2>&1 >/dev/null | sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
+            "$bench" --benchmark_filter="^$1/iterations:" 2>&1 >/dev/null | sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
     }
     : >"$work/instructions.tsv"
     for name in $("$bench" --benchmark_list_tests | grep -E '^(conversion|arithmetic|formatting)/'); do
-        short=$(instructions "$name" 100000)
-        long=$(instructions "$name" 200000)
-        echo -e "$name\t$(((long - short) / 100000))" >>"$work/instructions.tsv"
+        short=$(instructions "$name" 20000)
+        long=$(instructions "$name" 40000)
+        echo -e "$name\t$(((long - short) / 20000))" >>"$work/instructions.tsv"
     done
     # Comparisons of values while the sorted list is built: calls of
     # qzUnitValue::operator< and of qzSortedUnitValues::append in one run.
     : >"$work/comparisons.tsv"
     for n in 1000 10000 100000; do
         QZUNIT_BENCH_ITERATIONS=1 valgrind --tool=callgrind --callgrind-out-file="$work/sorted.$n.callgrind" \
-            "$bench" --benchmark_filter="^sorted/append/$n\$" >/dev/null 2>&1
+            "$bench" --benchmark_filter="^sorted/append/$n/iterations:" >/dev/null 2>&1
         echo -e "$n\t$(python3 "$here/callgrind_calls.py" "$work/sorted.$n.callgrind" \
             'qzUnitValue::operator<(qzUnitValue const&) const' 'qzSortedUnitValues::append(qzUnitValue const&)')" \
             >>"$work/comparisons.tsv"
