@@ -2,7 +2,6 @@
 """Writes bench/RESULTS.md from one run of bench/run.sh: each operation of the
 library as a ratio to the baseline measured in the same run."""
 import argparse
-import datetime
 import json
 import math
 import os
@@ -100,7 +99,7 @@ def section(title, rows, times, instructions, target_text):
     return out + [""]
 
 
-def machine(load_before, load_after):
+def machine(load_before, load_after, date):
     model = "unknown"
     with open("/proc/cpuinfo") as f:
         for line in f:
@@ -111,7 +110,7 @@ def machine(load_before, load_after):
     return [f"- CPU: {model}, {os.cpu_count()} cores ({platform.machine()})",
             f"- load average (1, 5, 15 min): {load_before} before the timed run, {load_after} after",
             f"- compiler: {compiler}",
-            f"- date: {datetime.datetime.now().astimezone().isoformat(timespec='minutes')}"]
+            f"- date: {date}"]
 
 
 def main():
@@ -134,7 +133,7 @@ def main():
            "repetitions (a release build, `--benchmark_repetitions`); instruction ratios come from",
            "callgrind, per iteration with start-up cancelled out, and do not move with the load of",
            "the machine, which times do. A target is judged on the time ratio.", "",
-           "## Machine", ""] + machine(args.load_before, args.load_after) + [
+           "## Machine", ""] + machine(args.load_before, args.load_after, context.get("date", "?")) + [
            f"- Qt {context.get('Qt', '?')}, Google Benchmark library built as "
            f"{context.get('library_build_type', '?')}, {context.get('num_cpus', '?')} CPUs at "
            f"{context.get('mhz_per_cpu', '?')} MHz", "",
