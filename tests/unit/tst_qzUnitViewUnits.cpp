@@ -25,6 +25,7 @@ private slots:
     void globalUnitSystem();
     void valuesInViewUnits();
     void viewUnitTexts();
+    void setViewUnitsTakesAnyKey();
 };
 
 // Registration waits for the first use of view units.
@@ -197,6 +198,20 @@ void tst_qzUnitViewUnits::viewUnitTexts()
     QCOMPARE(qzUnitSystem::viewUnitSymbol(qzUnitSystem::Dimension(41)), QStringLiteral("-"));
     qzUnitSystem::setViewUnitIndex(qzUnitSystem::Length, 10);
     QVERIFY(qzUnitSystem::viewUnitName(qzUnitSystem::Length).isNull());
+}
+
+// Keys are taken without a range test; the view conversions read the same
+// entries as viewUnitIndex(). Last, as it leaves entries that init() keeps.
+void tst_qzUnitViewUnits::setViewUnitsTakesAnyKey()
+{
+    qzUnitSystem::setViewUnits({ { -1, 5 }, { 41, 3 }, { 99, 4 }, { qzUnitSystem::Temperature, 2 } });
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Undefined), 5);
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Dimension(41)), 3);
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Dimension(99)), 4);
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Dimension(100)), -1);
+    const qzUnitValue boiling(qzUnitSystem::Temperature, 100.0, 1); // °C
+    QCOMPARE(boiling.viewValue(), 212.0);
+    QCOMPARE(boiling.viewUnitValue().unitIndex(), 2);
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitViewUnits)
