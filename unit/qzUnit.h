@@ -68,6 +68,8 @@ protected:
 
 private:
     friend class qzUnitTable;
+    // Values move their own unit object in place when they convert.
+    friend class qzUnitValue;
     QStringList texts(QString (qzUnit::*text)() const);
 
     int m_unitIndex;

@@ -120,12 +120,6 @@ const qzUnitTable* const qzUnitCatalogue::Tables[Count] = {
     /* 56 MassFluxDensity             */ &qzUnitMassFluxDensity::Table,
 };
 
-const qzUnitTable& qzUnitCatalogue::table(int dimension)
-{
-    const qzUnitTable* found = find(dimension);
-    return found ? *found : qzUnitUndefined::Table;
-}
-
 // Base letters M, L, T, I and Θ (temperature), combined with "·" and "^" where
 // no traditional letter exists. The texts of the other rows are stored by hosts
 // as they are, separators and minus signs included.

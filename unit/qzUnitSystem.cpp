@@ -17,12 +17,12 @@ qzUnitSystem::qzUnitSystem(Dimension dimension, int unitIndex)
     createUnit(unitIndex);
 }
 
+// The new unit object is made at the other's index at once: the class follows
+// from the dimension, so this equals making it at 0 and copying the index.
 qzUnitSystem::qzUnitSystem(const qzUnitSystem& other)
     : m_dimension(other.m_dimension)
 {
-    createUnit(0);
-    if (other.m_hasUnit)
-        *unit() = *other.unit();
+    createUnit(other.m_hasUnit ? other.unit()->unitIndex() : 0);
 }
 
 qzUnitSystem& qzUnitSystem::operator=(const qzUnitSystem& other)
@@ -31,8 +31,10 @@ qzUnitSystem& qzUnitSystem::operator=(const qzUnitSystem& other)
         return *this;
     if (isUndefined()) {
         m_dimension = other.m_dimension;
-        createUnit(0);
-    } else if (m_dimension != other.m_dimension) {
+        createUnit(other.m_hasUnit ? other.unit()->unitIndex() : 0);
+        return *this;
+    }
+    if (m_dimension != other.m_dimension) {
         // A defined handle never changes its dimension by assignment.
         return *this;
     }
@@ -60,11 +62,6 @@ void qzUnitSystem::toUndefine()
     createUnit(0);
 }
 
-qzUnit* qzUnitSystem::unit() const
-{
-    return m_hasUnit ? std::launder(reinterpret_cast<qzUnit*>(m_storage)) : nullptr;
-}
-
 void qzUnitSystem::createUnit(int unitIndex)
 {
     deleteUnit();
@@ -76,12 +73,12 @@ void qzUnitSystem::createUnit(int unitIndex)
     m_hasUnit = true;
 }
 
+// A dimension object owns nothing (its class adds no data member to the index)
+// and its destructor does nothing: its storage is simply reused, which spares
+// every copy and temporary value an indirect call.
 void qzUnitSystem::deleteUnit()
 {
-    if (m_hasUnit) {
-        unit()->~qzUnit();
-        m_hasUnit = false;
-    }
+    m_hasUnit = false;
 }
 
 int qzUnitSystem::unitIndex() const
@@ -152,17 +149,18 @@ QString qzUnitSystem::dimensionSymbol() const
     return qzUnitCatalogue::dimensionSymbol(m_dimension);
 }
 
+// The unit object's virtual changeTo is its table's: asking the table of the
+// dimension directly spares the virtual call.
 void qzUnitSystem::changeTo(int unitIndex, double& value)
 {
     if (m_hasUnit)
-        unit()->changeTo(unitIndex, value);
+        qzUnitCatalogue::table(m_dimension).changeTo(*unit(), unitIndex, value);
 }
 
 void qzUnitSystem::changeTo(Dimension dimension, int from, int to, double& value)
 {
     // Dimensions without a class leave the value alone, as their pseudo-unit does.
-    if (const qzUnitTable* table = qzUnitCatalogue::find(dimension))
-        table->changeTo(from, to, value);
+    value = qzUnitCatalogue::converted(dimension, from, to, value);
 }
 
 double qzUnitSystem::conversionFactor(Dimension dimension, int from, int to)
@@ -234,6 +232,22 @@ static int standardIndex(qzUnitSystem::Dimension dimension)
 
 QMap<int, int> qzUnitSystem::ViewUnits = qzUnitSystem::initViewUnits();
 
+// Constant-initialised, so it is ready before ViewUnits is filled: 41 has no
+// entry, every dimension stands at 0.
+static constexpr std::array<int, qzUnitSystem::MassFluxDensity + 1> initialViewUnitSlots()
+{
+    std::array<int, qzUnitSystem::MassFluxDensity + 1> entries{};
+    entries[41] = -1;
+    return entries;
+}
+
+std::array<int, qzUnitSystem::MassFluxDensity + 1> qzUnitSystem::ViewUnitSlots = initialViewUnitSlots();
+
+static bool hasViewUnitSlot(int dimension)
+{
+    return dimension >= 0 && dimension <= qzUnitSystem::MassFluxDensity;
+}
+
 QMap<int, int> qzUnitSystem::initViewUnits()
 {
     QMap<int, int> units;
@@ -244,18 +258,26 @@ QMap<int, int> qzUnitSystem::initViewUnits()
 
 void qzUnitSystem::setViewUnits(const QMap<int, int>& units)
 {
-    for (auto it = units.constBegin(); it != units.constEnd(); ++it)
+    for (auto it = units.constBegin(); it != units.constEnd(); ++it) {
         ViewUnits.insert(it.key(), it.value());
+        if (hasViewUnitSlot(it.key()))
+            ViewUnitSlots[it.key()] = it.value();
+    }
 }
 
 void qzUnitSystem::setViewUnitIndex(Dimension dimension, int unitIndex)
 {
-    if (dimension >= Acceleration && dimension <= MassFluxDensity)
+    if (dimension >= Acceleration && dimension <= MassFluxDensity) {
         ViewUnits.insert(dimension, unitIndex);
+        ViewUnitSlots[dimension] = unitIndex;
+    }
 }
 
 int qzUnitSystem::viewUnitIndex(Dimension dimension)
 {
+    // An entry holding -1 and a missing entry read the same.
+    if (hasViewUnitSlot(dimension))
+        return ViewUnitSlots[dimension];
     const auto it = ViewUnits.constFind(dimension);
     return it == ViewUnits.constEnd() ? -1 : it.value();
 }

@@ -9,6 +9,9 @@
 #include <QPair>
 #include <QVector>
 
+#include <array>
+#include <new>
+
 class QDebug;
 class QXmlStreamReader;
 class QXmlStreamWriter;
@@ -194,15 +197,26 @@ public:
     bool readXml(QXmlStreamReader& reader);
 
 private:
+    // Values convert their number through the handle's unit without a call.
+    friend class qzUnitValue;
+
     void createUnit(int unitIndex);
     void deleteUnit();
     // The unit object lives in m_storage; the pointer is derived on access so
     // that the handle holds no pointer into itself.
-    qzUnit* unit() const;
+    qzUnit* unit() const { return m_hasUnit ? std::launder(reinterpret_cast<qzUnit*>(m_storage)) : nullptr; }
+    int currentIndex() const
+    {
+        return m_hasUnit ? std::launder(reinterpret_cast<const qzUnit*>(m_storage))->unitIndex() : -1;
+    }
     static QMap<int, int> initViewUnits();
     static QMap<int, int> presetFromSI(std::initializer_list<std::pair<int, int>> entries);
 
     static QMap<int, int> ViewUnits;
+    // The entries of ViewUnits for the dimensions 0 to 56, -1 where it has
+    // none: what every view conversion reads, without a search of the map.
+    // The setters keep both in step.
+    static std::array<int, MassFluxDensity + 1> ViewUnitSlots;
     static qzUnitSystem* GlobalUnitSystem;
 
     Dimension m_dimension;

@@ -1,48 +1,8 @@
 #include "qzUnitTable.h"
 
+#include "qzUnitCatalogue.h"
+
 namespace {
-
-inline void toPivot(const qzUnitRow& row, double& value)
-{
-    switch (row.op) {
-    case qzUnitRow::Multiply:
-    case qzUnitRow::Scale:
-        value *= row.constant;
-        break;
-    case qzUnitRow::Divide:
-        value /= row.constant;
-        break;
-    case qzUnitRow::Offset:
-        value = (value + row.back) / row.constant;
-        break;
-    case qzUnitRow::Pivot:
-    case qzUnitRow::Same:
-    case qzUnitRow::Prefix:
-        break;
-    }
-}
-
-inline void fromPivot(const qzUnitRow& row, double& value)
-{
-    switch (row.op) {
-    case qzUnitRow::Multiply:
-        value /= row.constant;
-        break;
-    case qzUnitRow::Divide:
-        value *= row.constant;
-        break;
-    case qzUnitRow::Scale:
-        value *= row.back;
-        break;
-    case qzUnitRow::Offset:
-        value = value * row.constant - row.back;
-        break;
-    case qzUnitRow::Pivot:
-    case qzUnitRow::Same:
-    case qzUnitRow::Prefix:
-        break;
-    }
-}
 
 inline QString filled(const QChar* placeholder, const QString& text)
 {
@@ -57,8 +17,7 @@ void qzUnitTable::changeTo(int from, int to, double& value) const
     case Rows:
         if (from == to || !contains(from) || !contains(to))
             return;
-        toPivot(rows[from], value);
-        fromPivot(rows[to], value);
+        value = qzUnitRows::fromPivot(rows[to], qzUnitRows::toPivot(rows[from], value));
         return;
     case Prefixes: {
         // No shortcut for equal units: the quotient of a factor by itself is 1.
@@ -80,20 +39,7 @@ void qzUnitTable::changeTo(int from, int to, double& value) const
 
 void qzUnitTable::changeTo(qzUnit& unit, int to, double& value) const
 {
-    switch (conversion) {
-    case Inert:
-        return;
-    case Anchored:
-        unit.m_unitIndex = 0;
-        return;
-    default:
-        // The index is recorded even when the conversion refused it.
-        if (to != unit.m_unitIndex) {
-            changeTo(unit.m_unitIndex, to, value);
-            unit.m_unitIndex = to;
-        }
-        return;
-    }
+    unit.m_unitIndex = qzUnitCatalogue::changeTo(*this, unit.m_unitIndex, to, value);
 }
 
 QString qzUnitTable::rowName(int unitIndex) const

@@ -1,6 +1,7 @@
 #include "qzUnitValue.h"
 
 #include "qzFFFUnit.h"
+#include "qzUnitCatalogue.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -71,10 +72,10 @@ qzUnitValue qzUnitValue::makeUndefined()
 // dimension class, and the number is all that is returned.
 double qzUnitValue::converted(int unitIndex) const
 {
-    double number = m_value;
-    if (unitIndex != m_unitSystem.unitIndex())
-        qzUnitSystem::changeTo(dimension(), m_unitSystem.unitIndex(), unitIndex, number);
-    return number;
+    const int current = m_unitSystem.currentIndex();
+    if (unitIndex == current)
+        return m_value;
+    return qzUnitCatalogue::converted(dimension(), current, unitIndex, m_value);
 }
 
 double qzUnitValue::value(int unitIndex) const
@@ -96,10 +97,16 @@ double qzUnitValue::standard() const
     return copy.m_value;
 }
 
+// The copy is made in the unit it ends in, rather than made and then moved:
+// the number and the index follow the rules of the class's changeTo.
 qzUnitValue qzUnitValue::copyTo(int unitIndex) const
 {
-    qzUnitValue copy(*this);
-    return copy.changeTo(unitIndex);
+    if (isUndefined() || !m_unitSystem.m_hasUnit)
+        return *this;
+    double number = m_value;
+    const int index =
+        qzUnitCatalogue::changeTo(qzUnitCatalogue::table(dimension()), m_unitSystem.currentIndex(), unitIndex, number);
+    return qzUnitValue(dimension(), number, index);
 }
 
 int qzUnitValue::fffUnit() const
@@ -115,8 +122,10 @@ void qzUnitValue::setValue(double value, int unitIndex)
 
 qzUnitValue& qzUnitValue::changeTo(int unitIndex)
 {
-    if (!isUndefined())
-        m_unitSystem.changeTo(unitIndex, m_value);
+    // As qzUnitSystem::changeTo does it, in place.
+    qzUnit* unit = m_unitSystem.unit();
+    if (!isUndefined() && unit)
+        unit->m_unitIndex = qzUnitCatalogue::changeTo(qzUnitCatalogue::table(dimension()), unit->m_unitIndex, unitIndex, m_value);
     return *this;
 }
 
@@ -143,13 +152,22 @@ void qzUnitValue::exchangeValue(const qzUnitValue& other)
 
 // ---- Arithmetic ------------------------------------------------------------
 
+// Converting the value to unit 0 and back leaves its unit where it was, for
+// every kind of dimension class (those that record any index, those that
+// record none, the undefined class that always stands at 0): only the number
+// takes the round trip, and the unit object is not touched. An undefined value
+// has no class that converts, so its number passes unchanged, as the guard of
+// changeTo would leave it.
 template <typename Operation>
 void qzUnitValue::inUnitZero(Operation operation)
 {
-    const int unit = unitIndex();
-    changeTo(0);
-    m_value = operation(m_value);
-    changeTo(unit);
+    const int current = m_unitSystem.currentIndex();
+    if (current == 0) {
+        m_value = operation(m_value);
+        return;
+    }
+    const qzUnitTable* table = qzUnitCatalogue::find(dimension());
+    m_value = qzUnitCatalogue::converted(table, 0, current, operation(qzUnitCatalogue::converted(table, current, 0, m_value)));
 }
 
 qzUnitValue& qzUnitValue::compoundOperation(const qzUnitValue& other, double (*operation)(double, double))
@@ -161,18 +179,26 @@ qzUnitValue& qzUnitValue::compoundOperation(const qzUnitValue& other, double (*o
 
 qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
 {
-    if (dimension() != other.dimension())
-        return qzUnitValue();
-    qzUnitValue result(*this);
-    return result.compoundOperation(other, plus);
+    // One object returned on every path, so that it is built in place.
+    const bool sameDimension = dimension() == other.dimension();
+    qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
+    if (sameDimension) {
+        const double b = other.value(0);
+        result.inUnitZero([b](double a) { return a + b; });
+    }
+    return result;
 }
 
 qzUnitValue qzUnitValue::operator-(const qzUnitValue& other) const
 {
-    if (dimension() != other.dimension())
-        return qzUnitValue();
-    qzUnitValue result(*this);
-    return result.compoundOperation(other, minus);
+    // One object returned on every path, so that it is built in place.
+    const bool sameDimension = dimension() == other.dimension();
+    qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
+    if (sameDimension) {
+        const double b = other.value(0);
+        result.inUnitZero([b](double a) { return a - b; });
+    }
+    return result;
 }
 
 qzUnitValue& qzUnitValue::operator+=(const qzUnitValue& other)
@@ -227,7 +253,8 @@ qzUnitValue qzUnitValue::operator*=(double factor)
 qzUnitValue qzUnitValue::operator/(double divisor) const
 {
     qzUnitValue result(*this);
-    result /= divisor;
+    if (divisor != 0.0)
+        result.inUnitZero([divisor](double a) { return a / divisor; });
     return result;
 }
 
@@ -302,7 +329,7 @@ int qzUnitValue::fuzzyCompare(double a, double b, double tolerance)
     const double diff = a - b;
     const double d = std::fabs(diff);
     const double magnitude = std::fabs(a);
-    const double scale = (qIsNaN(magnitude) || magnitude < 1.0) ? 1.0 : magnitude;
+    const double scale = (std::isnan(magnitude) || magnitude < 1.0) ? 1.0 : magnitude;
     // A difference at the tolerance itself, within rounding, counts as equal.
     if (scale * machineEpsilon > std::fabs(d - t))
         return 0;
@@ -318,21 +345,41 @@ QString qzUnitValue::valueString(char format, int precision) const
 {
     QString text = QString::number(m_value, format, precision);
     // NaN and the infinities keep Qt's text, so that they read back as numbers.
-    if (!qIsFinite(m_value) || precision == 0)
+    if (!std::isfinite(m_value) || precision == 0)
         return text;
-    const int exponent = text.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+    // One pass over Qt's text: its exponent letter, a sign, a point before the exponent.
+    int exponent = -1;
+    bool sign = false;
+    bool point = false;
+    const QChar* const characters = text.constData();
+    for (int i = 0; i < text.size(); ++i) {
+        switch (characters[i].unicode()) {
+        case 'e':
+        case 'E':
+            if (exponent < 0)
+                exponent = i;
+            break;
+        case '+':
+        case '-':
+            sign = true;
+            break;
+        case '.':
+            point = point || exponent < 0;
+            break;
+        default:
+            break;
+        }
+    }
     if (exponent >= 0) {
         // A mantissa without a point gets ".0" in front of its exponent; the
         // letter becomes a lower-case e.
-        const bool signedExponent = text.contains(QLatin1Char('+')) || text.contains(QLatin1Char('-'));
-        if (signedExponent && exponent > 0 && exponent + 1 < text.size()
-            && !text.leftRef(exponent).contains(QLatin1Char('.'))) {
+        if (sign && exponent > 0 && exponent + 1 < text.size() && !point) {
             text.replace(QLatin1Char('e'), QLatin1String(".0e"));
             text.replace(QLatin1Char('E'), QLatin1String(".0e"));
         }
         return text;
     }
-    if (!text.contains(QLatin1Char('.')))
+    if (!point)
         text.append(QLatin1String(".0"));
     return text;
 }
@@ -344,9 +391,15 @@ QString qzUnitValue::valueString(int unitIndex, char format, int precision) cons
 
 QString qzUnitValue::valueSymbolString(char format, int precision) const
 {
+    QString text = valueString(format, precision);
     if (dimension() == qzUnitSystem::Undefined)
-        return valueString(format, precision);
-    return valueString(format, precision) + m_unitSystem.valueSymbolSeparator() + m_unitSystem.symbol();
+        return text;
+    // Grown once, in place, rather than a new string for each part.
+    const QString separator = m_unitSystem.valueSymbolSeparator();
+    const QString symbol = m_unitSystem.symbol();
+    text.reserve(text.size() + separator.size() + symbol.size());
+    text.append(separator).append(symbol);
+    return text;
 }
 
 QString qzUnitValue::valueSymbolString(int unitIndex, char format, int precision) const
@@ -356,22 +409,31 @@ QString qzUnitValue::valueSymbolString(int unitIndex, char format, int precision
 
 // ---- View units ------------------------------------------------------------
 
+// qzUnitSystem::globalUnitSystem() and qzUnitSystem::viewUnitIndex(), read
+// in place: every value shown to a user passes here.
+int qzUnitValue::viewUnitIndex() const
+{
+    if (!qzUnitSystem::GlobalUnitSystem)
+        qzUnitSystem::globalUnitSystem();
+    const qzUnitSystem::Dimension dimension = this->dimension();
+    return (dimension >= 0 && dimension < int(qzUnitSystem::ViewUnitSlots.size()))
+        ? qzUnitSystem::ViewUnitSlots[dimension]
+        : qzUnitSystem::viewUnitIndex(dimension);
+}
+
 double qzUnitValue::viewValue() const
 {
-    qzUnitSystem::globalUnitSystem();
-    return value(qzUnitSystem::viewUnitIndex(dimension()));
+    return value(viewUnitIndex());
 }
 
 qzUnitValue qzUnitValue::viewUnitValue() const
 {
-    qzUnitValue copy(*this);
-    return copy.toViewUnit();
+    return copyTo(viewUnitIndex());
 }
 
 qzUnitValue& qzUnitValue::toViewUnit()
 {
-    qzUnitSystem::globalUnitSystem();
-    return changeTo(qzUnitSystem::viewUnitIndex(dimension()));
+    return changeTo(viewUnitIndex());
 }
 
 QString qzUnitValue::viewValueString(char format, int precision) const
@@ -395,13 +457,16 @@ QDataStream& operator<<(QDataStream& stream, const qzUnitValue& value)
 
 QDataStream& operator>>(QDataStream& stream, qzUnitValue& value)
 {
-    value.toUndefine();
     qint32 dimension = -1;
     double number = 0.0;
     qint32 unitIndex = -1;
     stream >> dimension >> number >> unitIndex;
-    // The target is undefined now, so the assignment takes dimension and unit.
-    value = qzUnitValue(qzUnitSystem(qzUnitSystem::Dimension(dimension), unitIndex), number);
+    // The value takes the record's dimension, unit and number whatever it held,
+    // as if it were made undefined and then assigned: its handle is built anew
+    // from the record, which makes one unit object instead of three.
+    value.m_unitSystem.~qzUnitSystem();
+    new (&value.m_unitSystem) qzUnitSystem(qzUnitSystem::Dimension(dimension), unitIndex);
+    value.m_value = number;
     return stream;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QMetaType>
 
+#include <cmath>
+
 class QDataStream;
 class QDebug;
 
@@ -54,7 +56,7 @@ public:
     qzUnitSystem::Dimension dimension() const { return m_unitSystem.dimension(); }
     int unitIndex() const { return m_unitSystem.unitIndex(); }
     const qzUnitSystem& unitSystem() const { return m_unitSystem; }
-    bool isUndefined() const { return m_unitSystem.isUndefined() && qIsNaN(m_value); }
+    bool isUndefined() const { return m_unitSystem.isUndefined() && std::isnan(m_value); }
     bool isDefined() const { return !isUndefined(); }
     QString name() const { return m_unitSystem.name(); }
     QString symbol() const { return m_unitSystem.symbol(); }
@@ -157,12 +159,16 @@ public:
     static constexpr double DefaultTolerance = 1e-20;
 
 private:
+    friend QZUNIT_EXPORT QDataStream& operator>>(QDataStream& stream, qzUnitValue& value);
+
     qzUnitValue& compoundOperation(const qzUnitValue& other, double (*operation)(double, double));
     // Runs operation on the number read in unit 0, then returns to the unit.
     template <typename Operation>
     void inUnitZero(Operation operation);
     // Converts a copy of the number from the current unit to unitIndex.
     double converted(int unitIndex) const;
+    // The view unit of the value's dimension, once the global unit system exists.
+    int viewUnitIndex() const;
 
     qzUnitSystem m_unitSystem;
     double m_value;

@@ -69,7 +69,8 @@ int XmlReaderWriterBase::readIntAttribute(QXmlStreamReader& reader, const QXmlSt
                                           const QString& name, int defaultValue, bool& ok, int minimum,
                                           int maximum)
 {
-    const QString text = attributes.value(name).toString();
+    // Parsed where the reader holds it; a copy is made only for an error.
+    const QStringRef text = attributes.value(name);
     if (text.isEmpty())
         return defaultValue;
     bool parsed = false;
@@ -77,6 +78,6 @@ int XmlReaderWriterBase::readIntAttribute(QXmlStreamReader& reader, const QXmlSt
     if (parsed && number >= minimum && number <= maximum)
         return number;
     ok = false;
-    raiseErrorNotValidAttribute(reader, text, name);
+    raiseErrorNotValidAttribute(reader, text.toString(), name);
     return defaultValue;
 }

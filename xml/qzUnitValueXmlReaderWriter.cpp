@@ -2,6 +2,7 @@
 
 #include "qzUnitSystemXmlReaderWriter.h"
 
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -44,7 +45,10 @@ qzUnitValue qzUnitValue::XmlReaderWriter::readQzUnitValue(QXmlStreamReader& read
     // Qt stops parsing at the first raised error, so the text is read before
     // any item is judged; the errors are then raised in item order.
     const QXmlStreamAttributes attributes = reader.attributes();
-    const QString elementName = reader.name().toString();
+    // The name is needed only for an error, but by then the reader has moved
+    // on: kept on the stack, it costs no allocation per element.
+    const QStringRef nameRef = reader.name();
+    const QVarLengthArray<QChar, 64> elementName(nameRef.begin(), nameRef.end());
     const QString text = reader.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
     // A child element or a document cut short: Qt has raised its own error
     // and the text is not the element's whole text.
@@ -56,7 +60,7 @@ qzUnitValue qzUnitValue::XmlReaderWriter::readQzUnitValue(QXmlStreamReader& read
     if (!toNumber(text, number)) {
         number = 0.0;
         ok = false;
-        raiseErrorNotValidElement(reader, text, elementName);
+        raiseErrorNotValidElement(reader, text, QString(elementName.constData(), elementName.size()));
     } else if (!textComplete) {
         ok = false;
     }

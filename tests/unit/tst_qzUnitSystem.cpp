@@ -18,6 +18,7 @@ private slots:
     void init();
     void setViewUnitIndex();
     void setViewUnitsChangesOnlyNamedEntries();
+    void setViewUnitsTakesAnyKey();
     void presets_data();
     void presets();
     void presetNumbers();
@@ -72,6 +73,18 @@ void tst_qzUnitSystem::setViewUnitsChangesOnlyNamedEntries()
     qzUnitSystem::setViewUnits({ { qzUnitSystem::Length, 2 }, { qzUnitSystem::Mass, 3 } });
     for (qzUnitSystem::Dimension dimension : qzUnitSystem::getDimensions())
         QCOMPARE(qzUnitSystem::viewUnitIndex(dimension), dimension == qzUnitSystem::Length ? 2 : dimension == qzUnitSystem::Mass ? 3 : 0);
+}
+
+void tst_qzUnitSystem::setViewUnitsTakesAnyKey()
+{
+    qzUnitSystem::setViewUnits({ { -1, 5 }, { 41, 3 }, { 99, 4 }, { qzUnitSystem::Temperature, 2 } });
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Undefined), 5);
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Dimension(41)), 3);
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Dimension(99)), 4);
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Dimension(100)), -1);
+    const qzUnitValue boiling(qzUnitSystem::Temperature, 100.0, 1); // °C
+    QCOMPARE(boiling.viewValue(), 212.0);
+    QCOMPARE(boiling.viewUnitValue().unitIndex(), 2);
 }
 
 void tst_qzUnitSystem::presets_data()

@@ -2,7 +2,9 @@
 // copying, converting and computing with them must never reach the heap.
 // This executable replaces the global allocation functions to count; with
 // glibc it also interposes malloc, through which Qt's containers allocate.
+#include <qzUnitHardness.h>
 #include <qzUnitLength.h>
+#include <qzUnitTemperature.h>
 #include <qzUnitValue.h>
 
 #include <QtTest>
@@ -10,6 +12,9 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+
+// A value is a handle and a number; hosts keep millions of them.
+static_assert(sizeof(qzUnitValue) <= 48, "qzUnitValue has grown beyond 48 bytes");
 
 static std::atomic<long> allocations{ 0 };
 
@@ -87,6 +92,8 @@ private slots:
     void values();
     void conversions();
     void arithmetic();
+    void eachConversion_data();
+    void eachConversion();
 };
 
 void tst_qzUnitValueAllocations::initTestCase()
@@ -168,6 +175,73 @@ void tst_qzUnitValueAllocations::arithmetic()
     });
     QCOMPARE(count, 0L);
     Q_UNUSED(flags)
+}
+
+// The conversions hosts run in inner loops: factors, offsets, the hardness
+// table. Reading, converting, copying, the view unit, and two values meeting.
+void tst_qzUnitValueAllocations::eachConversion_data()
+{
+    QTest::addColumn<int>("dimension");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<double>("number");      // in unit from
+    QTest::addColumn<double>("otherNumber"); // in unit to
+    QTest::newRow("mm to in") << int(qzUnitSystem::Length) << int(qzUnitLength::Millimeter)
+                              << int(qzUnitLength::Inch) << 254.0 << 3.0;
+    QTest::newRow("Celsius to Fahrenheit") << int(qzUnitSystem::Temperature)
+                                           << int(qzUnitTemperature::DegreeCelsius)
+                                           << int(qzUnitTemperature::DegreeFahrenheit) << 100.0 << 50.0;
+    // Sums and products stay inside the conversion table.
+    QTest::newRow("HV to HRC") << int(qzUnitSystem::Hardness) << int(qzUnitHardness::Vickers)
+                               << int(qzUnitHardness::Rockwell) << 400.0 << 20.0;
+}
+
+void tst_qzUnitValueAllocations::eachConversion()
+{
+    QFETCH(int, dimension);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(double, number);
+    QFETCH(double, otherNumber);
+    const auto d = qzUnitSystem::Dimension(dimension);
+    qzUnitSystem::setViewUnitIndex(d, to);
+    const qzUnitValue value(d, number, from);
+    const qzUnitValue other(d, otherNumber, to);
+    qzUnitValue moving(d, number, from);
+    double read = 0.0;
+    double inView = 0.0;
+    double there = 0.0;
+    double back = 0.0;
+    int copiedUnit = -1;
+    double copied = 0.0;
+    int compared = 2;
+    double sum = 0.0;
+    double product = 0.0;
+    const long count = allocationsOf([&] {
+        read = value.value(to);
+        inView = value.viewValue();
+        const qzUnitValue copy = value.copyTo(to);
+        copiedUnit = copy.unitIndex();
+        copied = copy.value();
+        there = moving.changeTo(to).value();
+        back = moving.changeTo(from).value();
+        compared = value.fuzzyCompare(other, 1e-9);
+        sum = (value + other).value(0);
+        product = (value * 2.0).value(0);
+    });
+    QCOMPARE(count, 0L);
+    // The operations did their work, not merely no allocation.
+    QVERIFY(read != number);
+    QCOMPARE(inView, read);
+    QCOMPARE(copiedUnit, to);
+    QCOMPARE(copied, read);
+    QCOMPARE(there, read);
+    QCOMPARE(moving.unitIndex(), from);
+    QVERIFY(qAbs(back - number) < 1e-9 * qAbs(number));
+    QCOMPARE(compared, value.value(0) < other.value(0) ? -1 : 1);
+    const double expectedSum = value.value(0) + other.value(0);
+    QVERIFY(qAbs(sum - expectedSum) <= 1e-9 * qAbs(expectedSum));
+    QVERIFY(qAbs(product - 2.0 * value.value(0)) <= 1e-9 * qAbs(product));
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitValueAllocations)

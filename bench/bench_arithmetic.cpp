@@ -1,0 +1,125 @@
+// Two values meeting in unit 0: a sum, a scaling and a fuzzy comparison of a
+// length in millimetres with one in inches, against the same steps on plain
+// doubles (to metres, the operation, back to millimetres).
+#include "benchSupport.h"
+
+#include <qzUnitLength.h>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+double toMetre(double millimetres) { return millimetres / 1000.0; }
+double inchToMetre(double inches) { return inches * 0.0254; }
+double fromMetre(double metres) { return metres * 1000.0; }
+
+// The library's fuzzy comparison, written out.
+int fuzzyCompare(double a, double b, double tolerance)
+{
+    const double t = std::fabs(tolerance);
+    const double diff = a - b;
+    const double d = std::fabs(diff);
+    const double magnitude = std::fabs(a);
+    const double scale = (std::isnan(magnitude) || magnitude < 1.0) ? 1.0 : magnitude;
+    if (scale * std::numeric_limits<double>::epsilon() > std::fabs(d - t))
+        return 0;
+    if (t >= d)
+        return 0;
+    return diff > t ? 1 : -1;
+}
+
+struct Operands
+{
+    Operands()
+        : millimetres(bench::randomNumbers(bench::InputCount, -1e4, 1e4, 1)),
+          inches(bench::randomNumbers(bench::InputCount, -400.0, 400.0, 2)),
+          factors(bench::randomNumbers(bench::InputCount, -10.0, 10.0, 3)),
+          a(bench::valuesOf(millimetres, qzUnitSystem::Length, qzUnitLength::Millimeter)),
+          b(bench::valuesOf(inches, qzUnitSystem::Length, qzUnitLength::Inch))
+    {
+    }
+    QVector<double> millimetres;
+    QVector<double> inches;
+    QVector<double> factors;
+    QVector<qzUnitValue> a;
+    QVector<qzUnitValue> b;
+};
+
+// Whether the baselines compute exactly what the library computes.
+bool baselinesMatch(const Operands& o)
+{
+    for (int i = 0; i < bench::InputCount; ++i) {
+        const double a = toMetre(o.millimetres[i]);
+        const double b = inchToMetre(o.inches[i]);
+        if ((o.a[i] + o.b[i]).value() != fromMetre(a + b)
+            || (o.a[i] * o.factors[i]).value() != fromMetre(o.factors[i] * a)
+            || o.a[i].fuzzyCompare(o.b[i], 1e-20) != fuzzyCompare(a, b, 1e-20))
+            return false;
+    }
+    return true;
+}
+
+template <typename Operation>
+void run(benchmark::State& state, Operation op)
+{
+    const Operands operands;
+    if (!baselinesMatch(operands)) {
+        state.SkipWithError("the baseline does not compute what the library computes");
+        return;
+    }
+    bench::cycle(state, [&](int i) { op(operands, i); });
+}
+
+void plainSum(benchmark::State& state)
+{
+    run(state, [](const Operands& o, int i) {
+        benchmark::DoNotOptimize(fromMetre(toMetre(o.millimetres[i]) + inchToMetre(o.inches[i])));
+    });
+}
+
+void valueSum(benchmark::State& state)
+{
+    run(state, [](const Operands& o, int i) {
+        qzUnitValue sum = o.a[i] + o.b[i];
+        benchmark::DoNotOptimize(sum);
+    });
+}
+
+void plainProduct(benchmark::State& state)
+{
+    run(state, [](const Operands& o, int i) {
+        benchmark::DoNotOptimize(fromMetre(o.factors[i] * toMetre(o.millimetres[i])));
+    });
+}
+
+void valueProduct(benchmark::State& state)
+{
+    run(state, [](const Operands& o, int i) {
+        qzUnitValue product = o.a[i] * o.factors[i];
+        benchmark::DoNotOptimize(product);
+    });
+}
+
+void plainFuzzyCompare(benchmark::State& state)
+{
+    run(state, [](const Operands& o, int i) {
+        benchmark::DoNotOptimize(fuzzyCompare(toMetre(o.millimetres[i]), inchToMetre(o.inches[i]), 1e-20));
+    });
+}
+
+void valueFuzzyCompare(benchmark::State& state)
+{
+    run(state, [](const Operands& o, int i) { benchmark::DoNotOptimize(o.a[i].fuzzyCompare(o.b[i], 1e-20)); });
+}
+
+} // namespace
+
+BENCHMARK(plainSum)->Name("arithmetic/sum/plain")->Apply(bench::configure);
+BENCHMARK(valueSum)->Name("arithmetic/sum/value")->Apply(bench::configure);
+BENCHMARK(plainProduct)->Name("arithmetic/product/plain")->Apply(bench::configure);
+BENCHMARK(valueProduct)->Name("arithmetic/product/value")->Apply(bench::configure);
+BENCHMARK(plainFuzzyCompare)->Name("arithmetic/fuzzyCompare/plain")->Apply(bench::configure);
+BENCHMARK(valueFuzzyCompare)->Name("arithmetic/fuzzyCompare/value")->Apply(bench::configure);
