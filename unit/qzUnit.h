@@ -17,18 +17,19 @@ class QZUNIT_EXPORT qzUnit
 {
 public:
     //! SI prefixes shared by the classes whose units are prefixed multiples.
-    static constexpr double PikoFactor = 1e-12;
-    static constexpr double NanoFactor = 1e-9;
-    static constexpr double MicroFactor = 1e-6;
-    static constexpr double MilliFactor = 0.001;
-    static constexpr double CentiFactor = 0.01;
-    static constexpr double KiloFactor = 1000.0;
-    static constexpr double MegaFactor = 1e6;
-    static constexpr double GigaFactor = 1e9;
-    static constexpr double TeraFactor = 1e12;
+    static constexpr double PikoFactor = 1e-12; //!< 1e-12
+    static constexpr double NanoFactor = 1e-9; //!< 1e-9
+    static constexpr double MicroFactor = 1e-6; //!< 1e-6
+    static constexpr double MilliFactor = 0.001; //!< 0.001
+    static constexpr double CentiFactor = 0.01; //!< 0.01
+    static constexpr double KiloFactor = 1000.0; //!< 1000.0
+    static constexpr double MegaFactor = 1e6; //!< 1e6
+    static constexpr double GigaFactor = 1e9; //!< 1e9
+    static constexpr double TeraFactor = 1e12; //!< 1e12
 
     //! Stands at \a unitIndex; the index is not range-checked.
     qzUnit(int unitIndex = 0) : m_unitIndex(unitIndex) {}
+    //! Copies the index.
     qzUnit(const qzUnit& other) = default;
     //! Copies the index only; the dynamic type of the target stays.
     qzUnit& operator=(const qzUnit& other) = default;
@@ -54,6 +55,7 @@ public:
     //! Compares unit indices only; the dimensions are the handle's business.
     bool operator==(const qzUnit& other) const { return m_unitIndex == other.m_unitIndex; }
 
+    //! The index of the unit the object stands in, as stored.
     int unitIndex() const { return m_unitIndex; }
 
     //! Names of all units in index order. Steps the object through its units,

@@ -109,10 +109,15 @@ public:
 */
 #define QZ_UNIT_DIMENSION(Class)                                                        \
 public:                                                                                 \
+    /*! Stands at unitIndex; the index is not range-checked. */                         \
     explicit Class(int unitIndex = 0) : qzUnit(unitIndex) {}                            \
+    /*! Copies and moves take the unit index. */                                        \
     Class(const Class& other) = default;                                                \
+    /*! As the copy. */                                                                 \
     Class(Class&& other) = default;                                                     \
+    /*! Takes the other's unit index. */                                                \
     Class& operator=(const Class& other) = default;                                     \
+    /*! As the copy. */                                                                 \
     Class& operator=(Class&& other) = default;                                          \
     ~Class() override = default;                                                        \
                                                                                         \
@@ -125,8 +130,10 @@ public:                                                                         
     static QString name(int unitIndex);                                                 \
     /*! Symbol of a unit; a null string outside the table. */                           \
     static QString symbol(int unitIndex);                                               \
+    /*! Translates in the class's context. */                                          \
     static QString tr(const char* sourceText, const char* disambiguation = nullptr,     \
                       int n = -1);                                                      \
+    /*! As tr(). */                                                                     \
     static QString trUtf8(const char* sourceText, const char* disambiguation = nullptr, \
                           int n = -1);                                                  \
                                                                                         \

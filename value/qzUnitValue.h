@@ -33,6 +33,7 @@ public:
     qzUnitValue(const qzUnitSystem& unitSystem, double value);
     //! \a value in the unit of \a other; converted to the standard unit when \a toStandard.
     qzUnitValue(const qzUnitValue& other, double value, bool toStandard);
+    //! A copy with its own unit object.
     qzUnitValue(const qzUnitValue& other) = default;
     //! As qzUnitSystem::operator=: a value of another defined dimension keeps
     //! its dimension and unit and takes the number only.
@@ -53,20 +54,31 @@ public:
     double standard() const;
     //! A copy converted to \a unitIndex.
     qzUnitValue copyTo(int unitIndex) const;
+    //! The dimension; -1 for the default and the undefined state.
     qzUnitSystem::Dimension dimension() const { return m_unitSystem.dimension(); }
+    //! The current unit; -1 without a unit object.
     int unitIndex() const { return m_unitSystem.unitIndex(); }
+    //! The dimension and unit as a handle.
     const qzUnitSystem& unitSystem() const { return m_unitSystem; }
+    //! Dimension -1 together with a NaN number.
     bool isUndefined() const { return m_unitSystem.isUndefined() && std::isnan(m_value); }
+    //! Not undefined: the default state counts as defined.
     bool isDefined() const { return !isUndefined(); }
+    //! Name of the current unit, translated.
     QString name() const { return m_unitSystem.name(); }
+    //! Symbol of the current unit.
     QString symbol() const { return m_unitSystem.symbol(); }
+    //! Names of all units of the dimension, in index order.
     QStringList names() const { return m_unitSystem.names(); }
+    //! Symbols of all units of the dimension, in index order.
     QStringList symbols() const { return m_unitSystem.symbols(); }
+    //! Name of the dimension, translated.
     QString dimensionName() const { return m_unitSystem.dimensionName(); }
     //! The legacy code of dimension and unit.
     int fffUnit() const;
 
     // Changing
+    //! Replaces the number; the unit stays.
     void setValue(double value) { m_value = value; }
     //! Relabels the unit (ignored outside the table), then stores \a value.
     void setValue(double value, int unitIndex);
@@ -74,66 +86,104 @@ public:
     void setUnitIndex(int unitIndex) { m_unitSystem.setUnitIndex(unitIndex); }
     //! Converts to \a unitIndex in place.
     qzUnitValue& changeTo(int unitIndex);
+    //! Converts in place to the standard unit (the SI preset's unit).
     qzUnitValue& toStandard();
+    //! Makes the value undefined: dimension -1, a NaN number.
     void toUndefine();
     //! Becomes an exact replica of \a other, whatever the dimensions. A value
     //! exchanged with itself stays as it is.
     void exchangeValue(const qzUnitValue& other);
 
     // Arithmetic: through unit 0, result in this value's unit.
+    //! Sum through unit 0 in this value's unit; a default value for different dimensions.
     qzUnitValue operator+(const qzUnitValue& other) const;
+    //! Difference through unit 0 in this value's unit; a default value for different dimensions.
     qzUnitValue operator-(const qzUnitValue& other) const;
+    //! Adds \a other read in unit 0 of its own dimension; dimensions are not compared.
     qzUnitValue& operator+=(const qzUnitValue& other);
+    //! Subtracts \a other read in unit 0 of its own dimension; dimensions are not compared.
     qzUnitValue& operator-=(const qzUnitValue& other);
+    //! \a number added in the current unit, without conversion.
     qzUnitValue operator+(double number) const;
+    //! \a number subtracted in the current unit, without conversion.
     qzUnitValue operator-(double number) const;
+    //! Adds \a number in the current unit.
     qzUnitValue& operator+=(double number);
+    //! Subtracts \a number in the current unit.
     qzUnitValue& operator-=(double number);
+    //! Scaled through unit 0 (which matters for temperatures).
     qzUnitValue operator*(double factor) const;
     //! Returns a copy, not a reference.
     qzUnitValue operator*=(double factor);
+    //! Divided through unit 0; a divisor of exactly 0.0 gives an unchanged copy.
     qzUnitValue operator/(double divisor) const;
     //! Returns a copy; a divisor of exactly 0.0 leaves the value alone.
     qzUnitValue operator/=(double divisor);
+    //! Negated through unit 0.
     qzUnitValue operator-() const;
 
     // Comparison
+    //! Same dimension and equal numbers, \a other read in this unit (within 1e-20) when the units differ.
     bool operator==(const qzUnitValue& other) const;
     //! Compares the stored numbers as they stand: not the negation of operator==
     //! when the units differ.
     bool operator!=(const qzUnitValue& other) const;
+    //! This number less than \a other read in this value's unit; dimensions are not compared.
     bool operator<(const qzUnitValue& other) const;
+    //! This number at most \a other read in this value's unit; dimensions are not compared.
     bool operator<=(const qzUnitValue& other) const;
+    //! This number greater than \a other read in this value's unit; dimensions are not compared.
     bool operator>(const qzUnitValue& other) const;
+    //! This number at least \a other read in this value's unit; dimensions are not compared.
     bool operator>=(const qzUnitValue& other) const;
+    //! This number equals \a number, taken in the current unit.
     bool operator==(double number) const { return m_value == number; }
+    //! This number differs from \a number, taken in the current unit.
     bool operator!=(double number) const { return m_value != number; }
+    //! This number less than \a number, taken in the current unit.
     bool operator<(double number) const { return m_value < number; }
+    //! This number at most \a number, taken in the current unit.
     bool operator<=(double number) const { return m_value <= number; }
+    //! This number greater than \a number, taken in the current unit.
     bool operator>(double number) const { return m_value > number; }
+    //! This number at least \a number, taken in the current unit.
     bool operator>=(double number) const { return m_value >= number; }
     //! -1, 0 or 1 comparing both values read in unit 0.
     int fuzzyCompare(const qzUnitValue& other, double tolerance) const;
+    //! -1, 0 or 1: equal within \a tolerance and max(|a|, 1) times the machine epsilon; -1 with a NaN.
     static int fuzzyCompare(double a, double b, double tolerance);
+    //! Fuzzily equal to \a other (both in unit 0, tolerance 1e-20).
     bool fuzzyEq(const qzUnitValue& other) const { return fuzzyCompare(other, DefaultTolerance) == 0; }
+    //! Fuzzily greater than \a other (both in unit 0, tolerance 1e-20).
     bool fuzzyGT(const qzUnitValue& other) const { return fuzzyCompare(other, DefaultTolerance) == 1; }
+    //! Fuzzily less than \a other (both in unit 0, tolerance 1e-20).
     bool fuzzyLT(const qzUnitValue& other) const { return fuzzyCompare(other, DefaultTolerance) == -1; }
+    //! Fuzzily at least \a other (both in unit 0, tolerance 1e-20).
     bool fuzzyGTEq(const qzUnitValue& other) const { return fuzzyCompare(other, DefaultTolerance) >= 0; }
+    //! Fuzzily at most \a other (both in unit 0, tolerance 1e-20).
     bool fuzzyLTEq(const qzUnitValue& other) const { return fuzzyCompare(other, DefaultTolerance) <= 0; }
 
     // Formatting: QString::number's format and precision, with ".0" added to
     // texts without a decimal point so that every value reads as floating point.
+    //! The number in the current unit as text.
     QString valueString(char format = 'g', int precision = 6) const;
+    //! The number converted to \a unitIndex, as text; the value itself stays.
     QString valueString(int unitIndex, char format, int precision) const;
+    //! The number, the unit's separator and its symbol ("2.0 m"); the number alone for dimension -1.
     QString valueSymbolString(char format = 'g', int precision = 6) const;
+    //! As valueSymbolString() after converting a copy to \a unitIndex.
     QString valueSymbolString(int unitIndex, char format, int precision) const;
 
     // View units
     //! The number in the view unit of the dimension; 0.0 when undefined.
     double viewValue() const;
+    //! A copy converted to the view unit.
     qzUnitValue viewUnitValue() const;
+    //! Converts in place to the view unit.
     qzUnitValue& toViewUnit();
+    //! The number in the view unit as text.
     QString viewValueString(char format = 'g', int precision = 6) const;
+    //! The number and symbol in the view unit ("1000.0 mm").
     QString viewValueSymbolString(char format = 'g', int precision = 6) const;
 
     /*!
@@ -150,12 +200,16 @@ public:
 
     // XML element "UnitValue"; reader and writer in qzUnitValueXmlReaderWriter.h.
     class XmlReaderWriter;
+    //! Writes the element "UnitValue".
     void writeXml(QXmlStreamWriter& writer) const;
+    //! Writes the value as an element named \a elementName.
     void writeXml(QXmlStreamWriter& writer, const QString& elementName) const;
     //! Assigns what was read (as operator= does) only when the element was valid.
     bool readXml(QXmlStreamReader& reader);
 
+    //! Below this difference operator== calls values of different units equal.
     static constexpr double EqualityTolerance = 1e-20;
+    //! The tolerance of fuzzyEq() and its siblings.
     static constexpr double DefaultTolerance = 1e-20;
 
 private:
