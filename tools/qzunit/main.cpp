@@ -110,8 +110,8 @@ QStringList commandLine(int argc, char* argv[])
 QStringList positionalsLast(const QStringList& arguments, const QVector<OptionSpec>& specs)
 {
     auto takesValue = [&specs](const QString& option) {
-        for (const OptionSpec& spec : specs) {
-            if (option == QLatin1String(spec.name))
+        for (const OptionSpec& entry : specs) {
+            if (option == QLatin1String(entry.name))
                 return true;
         }
         return false;
@@ -195,15 +195,15 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    for (const OptionSpec& spec : specs) {
+    for (const OptionSpec& entry : specs) {
         QStringList readers;
         for (const Command& command : Commands) {
-            if ((command.options | GlobalOptions) & spec.flag)
+            if ((command.options | GlobalOptions) & entry.flag)
                 readers.append(QLatin1String(command.name));
         }
-        parser.addOption(QCommandLineOption(QLatin1String(spec.name),
-                                            QStringLiteral("%1 [%2]").arg(spec.description, readers.join(QLatin1String(", "))),
-                                            QLatin1String(spec.valueName)));
+        parser.addOption(QCommandLineOption(QLatin1String(entry.name),
+                                            QStringLiteral("%1 [%2]").arg(entry.description, readers.join(QLatin1String(", "))),
+                                            QLatin1String(entry.valueName)));
     }
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of %1.").arg(commandNames()),
                                  QStringLiteral("<command> [arguments]"));
@@ -233,10 +233,10 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
                             .arg(QLatin1String(command->name), QLatin1String(command->synopsis))
                             .trimmed()};
     }
-    for (const OptionSpec& spec : specs) {
-        if (parser.isSet(QLatin1String(spec.name)) && !((command->options | GlobalOptions) & spec.flag)) {
+    for (const OptionSpec& entry : specs) {
+        if (parser.isSet(QLatin1String(entry.name)) && !((command->options | GlobalOptions) & entry.flag)) {
             throw UserError{QStringLiteral("option --%1 does not apply to %2")
-                                .arg(QLatin1String(spec.name), QLatin1String(command->name))};
+                                .arg(QLatin1String(entry.name), QLatin1String(command->name))};
         }
     }
     QTranslator translator;
