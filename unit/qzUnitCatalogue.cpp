@@ -136,3 +136,23 @@ QString qzUnitCatalogue::dimensionSymbol(int dimension)
     };
     return uint(dimension) < uint(Count) ? QString::fromUtf8(symbols[dimension]) : QString();
 }
+
+double qzUnitCatalogue::convertedByTable(const qzUnitTable& table, int from, int to, double value)
+{
+    table.changeTo(from, to, value);
+    return value;
+}
+
+int qzUnitCatalogue::changeToByTable(const qzUnitTable& table, int current, int to, double& value)
+{
+    switch (table.conversion) {
+    case qzUnitTable::Inert:
+        return current;
+    case qzUnitTable::Anchored:
+        return 0;
+    default:
+        if (to != current)
+            table.changeTo(current, to, value);
+        return to;
+    }
+}

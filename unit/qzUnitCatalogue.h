@@ -4,10 +4,13 @@
 #include "qzUnitTable.h"
 #include "qzUnitUndefined.h"
 
-// The one place that maps Dimension values to dimension classes. Everything
-// that dispatches on a dimension asks here.
-// The arithmetic of a unit row, shared by the tables and by the values' own
-// conversions, which inline it for the tables made of rows.
+/*!
+  \file
+  The arithmetic of a unit row, shared by the tables and by the values' own
+  conversions. It is inline, like the catalogue's conversions below, because
+  values convert in the inner loops of their hosts: there a call into the
+  library would cost more than the conversion.
+*/
 namespace qzUnitRows {
 
 //! A number in the row's unit brought to the pivot unit.
@@ -54,7 +57,11 @@ inline double fromPivot(const qzUnitRow& row, double value)
 
 } // namespace qzUnitRows
 
-class qzUnitCatalogue
+/*!
+  The one place that maps Dimension values to dimension classes, through
+  their tables. Everything that dispatches on a dimension asks here.
+*/
+class QZUNIT_EXPORT qzUnitCatalogue
 {
 public:
     //! The table of the class of \a dimension; null for values that name no class.
@@ -71,27 +78,41 @@ public:
     /*!
       \a value converted from unit \a from to unit \a to by the static
       changeTo of the class of \a dimension; unchanged for values that name no
-      class. Inline for the tables made of rows, the common case in inner loops.
+      class.
     */
     static double converted(int dimension, int from, int to, double value)
     {
         return converted(find(dimension), from, to, value);
     }
-    //! As above, with the table that find() gave for the dimension.
+    //! As above, with the table that find() gave for the dimension (null: unchanged).
     static double converted(const qzUnitTable* table, int from, int to, double value)
     {
-        if (!table)
+        return table ? converted(*table, from, to, value) : value;
+    }
+    //! As above, with the dimension's table. Inline for the tables made of
+    //! rows, the common case in inner loops; the others ask their table.
+    static double converted(const qzUnitTable& table, int from, int to, double value)
+    {
+        if (Q_UNLIKELY(table.conversion != qzUnitTable::Rows))
+            return convertedByTable(table, from, to, value);
+        if (from == to || !table.contains(from) || !table.contains(to))
             return value;
-        if (table->conversion == qzUnitTable::Rows) {
-            if (from == to || !table->contains(from) || !table->contains(to))
-                return value;
-            return qzUnitRows::fromPivot(table->rows[to], qzUnitRows::toPivot(table->rows[from], value));
-        }
-        if (table->conversion == qzUnitTable::Custom)
-            table->convert(from, to, value);
-        else
-            table->changeTo(from, to, value);
-        return value;
+        return qzUnitRows::fromPivot(table.rows[to], qzUnitRows::toPivot(table.rows[from], value));
+    }
+    //! converted(table, from, 0, value), for the arithmetic that meets in unit 0.
+    static double toUnitZero(const qzUnitTable& table, int from, double value)
+    {
+        // Unit 0 of every row table is its pivot: one row's step is the whole way.
+        if (Q_UNLIKELY(table.conversion != qzUnitTable::Rows))
+            return convertedByTable(table, from, 0, value);
+        return table.contains(from) ? qzUnitRows::toPivot(table.rows[from], value) : value;
+    }
+    //! converted(table, 0, to, value).
+    static double fromUnitZero(const qzUnitTable& table, int to, double value)
+    {
+        if (Q_UNLIKELY(table.conversion != qzUnitTable::Rows))
+            return convertedByTable(table, 0, to, value);
+        return table.contains(to) ? qzUnitRows::fromPivot(table.rows[to], value) : value;
     }
     /*!
       What the virtual changeTo of the table's class does to an object standing
@@ -102,21 +123,22 @@ public:
     */
     static int changeTo(const qzUnitTable& table, int current, int to, double& value)
     {
-        switch (table.conversion) {
-        case qzUnitTable::Inert:
-            return current;
-        case qzUnitTable::Anchored:
-            return 0;
-        default:
-            if (to != current)
-                value = converted(&table, current, to, value);
+        if (Q_LIKELY(table.conversion == qzUnitTable::Rows)) {
+            if (to != current && table.contains(current) && table.contains(to))
+                value = qzUnitRows::fromPivot(table.rows[to], qzUnitRows::toPivot(table.rows[current], value));
             return to;
         }
+        return changeToByTable(table, current, to, value);
     }
     //! The physical dimension in base letters; empty for values that name no class.
     static QString dimensionSymbol(int dimension);
 
 private:
+    // The tables that are not made of rows, out of line: their conversions
+    // cost more than a call.
+    static double convertedByTable(const qzUnitTable& table, int from, int to, double value);
+    static int changeToByTable(const qzUnitTable& table, int current, int to, double& value);
+
     enum { Count = 57 };
     static const qzUnitTable* const Tables[Count];
 };

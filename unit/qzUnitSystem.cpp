@@ -11,84 +11,39 @@
 
 #include <algorithm>
 
-qzUnitSystem::qzUnitSystem(Dimension dimension, int unitIndex)
-    : m_dimension(dimension)
-{
-    createUnit(unitIndex);
-}
-
-// The new unit object is made at the other's index at once: the class follows
-// from the dimension, so this equals making it at 0 and copying the index.
-qzUnitSystem::qzUnitSystem(const qzUnitSystem& other)
-    : m_dimension(other.m_dimension)
-{
-    createUnit(other.m_hasUnit ? other.unit()->unitIndex() : 0);
-}
-
 qzUnitSystem& qzUnitSystem::operator=(const qzUnitSystem& other)
 {
     if (this == &other)
         return *this;
     if (isUndefined()) {
         m_dimension = other.m_dimension;
-        createUnit(other.m_hasUnit ? other.unit()->unitIndex() : 0);
+        createUnit(other.currentIndex());
         return *this;
     }
     if (m_dimension != other.m_dimension) {
         // A defined handle never changes its dimension by assignment.
         return *this;
     }
-    if (other.m_hasUnit)
-        *unit() = *other.unit();
+    *unit() = *other.unit();
     return *this;
-}
-
-qzUnitSystem::~qzUnitSystem()
-{
-    deleteUnit();
 }
 
 bool qzUnitSystem::operator==(const qzUnitSystem& other) const
 {
-    if (!m_hasUnit || !other.m_hasUnit || m_dimension != other.m_dimension)
+    if (m_dimension != other.m_dimension)
         return false;
     return *unit() == *other.unit();
 }
 
 void qzUnitSystem::toUndefine()
 {
-    deleteUnit();
     m_dimension = Undefined;
     createUnit(0);
 }
 
-void qzUnitSystem::createUnit(int unitIndex)
-{
-    deleteUnit();
-    const qzUnitTable* table = qzUnitCatalogue::find(m_dimension);
-    if (table)
-        table->create(m_storage, unitIndex);
-    else
-        qzUnitCatalogue::table(Undefined).create(m_storage, 0);
-    m_hasUnit = true;
-}
-
-// A dimension object owns nothing (its class adds no data member to the index)
-// and its destructor does nothing: its storage is simply reused, which spares
-// every copy and temporary value an indirect call.
-void qzUnitSystem::deleteUnit()
-{
-    m_hasUnit = false;
-}
-
-int qzUnitSystem::unitIndex() const
-{
-    return m_hasUnit ? unit()->unitIndex() : -1;
-}
-
 void qzUnitSystem::setUnitIndex(int unitIndex)
 {
-    if (m_hasUnit && unitIndex >= 0 && unitIndex < unit()->maxIndex()) {
+    if (unitIndex >= 0 && unitIndex < unit()->maxIndex()) {
         double scratch = 0.0;
         unit()->changeTo(unitIndex, scratch);
     }
@@ -96,52 +51,52 @@ void qzUnitSystem::setUnitIndex(int unitIndex)
 
 int qzUnitSystem::maxIndex() const
 {
-    return m_hasUnit ? unit()->maxIndex() : -1;
+    return unit()->maxIndex();
 }
 
 int qzUnitSystem::SIUnitIndex() const
 {
-    return m_hasUnit ? unit()->getSIUnitIndex() : -1;
+    return unit()->getSIUnitIndex();
 }
 
 int qzUnitSystem::getFFFUnit() const
 {
-    return m_hasUnit ? qzFFFUnit(m_dimension, unitIndex()) : -1;
+    return qzFFFUnit(m_dimension, unitIndex());
 }
 
 QString qzUnitSystem::name() const
 {
-    return m_hasUnit ? unit()->name() : QString();
+    return unit()->name();
 }
 
 QString qzUnitSystem::symbol() const
 {
-    return m_hasUnit ? unit()->symbol() : QString();
+    return unit()->symbol();
 }
 
 QString qzUnitSystem::valueSymbolSeparator() const
 {
-    return m_hasUnit ? unit()->valueSymbolSeparator() : QString();
+    return unit()->valueSymbolSeparator();
 }
 
 QString qzUnitSystem::dimensionName() const
 {
-    return m_hasUnit ? unit()->dimensionName() : QString();
+    return unit()->dimensionName();
 }
 
 QString qzUnitSystem::dimensionNameEnglish() const
 {
-    return m_hasUnit ? unit()->dimensionNameEnglish() : QString();
+    return unit()->dimensionNameEnglish();
 }
 
 QStringList qzUnitSystem::names() const
 {
-    return m_hasUnit ? unit()->names() : QStringList();
+    return unit()->names();
 }
 
 QStringList qzUnitSystem::symbols() const
 {
-    return m_hasUnit ? unit()->symbols() : QStringList();
+    return unit()->symbols();
 }
 
 QString qzUnitSystem::dimensionSymbol() const
@@ -153,8 +108,7 @@ QString qzUnitSystem::dimensionSymbol() const
 // dimension directly spares the virtual call.
 void qzUnitSystem::changeTo(int unitIndex, double& value)
 {
-    if (m_hasUnit)
-        qzUnitCatalogue::table(m_dimension).changeTo(*unit(), unitIndex, value);
+    m_table->changeTo(*unit(), unitIndex, value);
 }
 
 void qzUnitSystem::changeTo(Dimension dimension, int from, int to, double& value)
@@ -172,13 +126,13 @@ double qzUnitSystem::conversionFactor(Dimension dimension, int from, int to)
 
 void qzUnitSystem::changeFromTo(int from, int to, double& value) const
 {
-    if (m_hasUnit && from <= maxIndex() && to <= maxIndex())
+    if (from <= maxIndex() && to <= maxIndex())
         changeTo(m_dimension, from, to, value);
 }
 
 void qzUnitSystem::changeFromTo(int from, int to, double* const values) const
 {
-    if (m_hasUnit && from <= maxIndex() && to <= maxIndex()) {
+    if (from <= maxIndex() && to <= maxIndex()) {
         for (int i = 0; i < 3; ++i)
             changeTo(m_dimension, from, to, values[i]);
     }
@@ -186,7 +140,7 @@ void qzUnitSystem::changeFromTo(int from, int to, double* const values) const
 
 void qzUnitSystem::changeFromTo(int from, int to, QVector<double>& values) const
 {
-    if (m_hasUnit && from <= maxIndex() && to <= maxIndex()) {
+    if (from <= maxIndex() && to <= maxIndex()) {
         for (double& value : values)
             changeTo(m_dimension, from, to, value);
     }
@@ -365,14 +319,14 @@ QMap<int, int> qzUnitSystem::getUnitIndices(UnitSystem system)
 void qzUnitSystem::toStandard(double& value) const
 {
     const int standard = standardIndex(m_dimension);
-    if (m_hasUnit && standard >= 0)
+    if (standard >= 0)
         unit()->changeTo(standard, value);
 }
 
 void qzUnitSystem::fromStandard(double& value) const
 {
     const int standard = standardIndex(m_dimension);
-    if (m_hasUnit && standard >= 0)
+    if (standard >= 0)
         changeFromTo(standard, unitIndex(), value);
 }
 

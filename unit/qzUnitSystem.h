@@ -1,7 +1,7 @@
 #ifndef QZUNITSYSTEM_H
 #define QZUNITSYSTEM_H
 
-#include "qzUnit.h"
+#include "qzUnitCatalogue.h"
 
 #include <QList>
 #include <QMap>
@@ -101,12 +101,18 @@ public:
     Q_ENUM(UnitSystem)
 
     //! Creates the unit object of \a dimension at \a unitIndex (not range-checked).
-    qzUnitSystem(Dimension dimension = Undefined, int unitIndex = 0);
-    qzUnitSystem(const qzUnitSystem& other);
+    qzUnitSystem(Dimension dimension = Undefined, int unitIndex = 0) : m_dimension(dimension) { createUnit(unitIndex); }
+    //! A handle of the same dimension and unit, with a unit object of its own.
+    qzUnitSystem(const qzUnitSystem& other) : m_dimension(other.m_dimension), m_table(other.m_table)
+    {
+        m_table->create(m_storage, other.currentIndex());
+    }
     //! An undefined handle takes the other's dimension and unit; a handle of
     //! the same dimension takes its unit; a handle of another dimension keeps both.
     qzUnitSystem& operator=(const qzUnitSystem& other);
-    ~qzUnitSystem();
+    //! Leaves the unit object's storage to be reused: the dimension classes
+    //! own nothing, so there is nothing to release.
+    ~qzUnitSystem() = default;
 
     bool operator==(const qzUnitSystem& other) const;
     bool operator!=(const qzUnitSystem& other) const { return !(*this == other); }
@@ -116,8 +122,8 @@ public:
     void toUndefine();
     Dimension dimension() const { return m_dimension; }
 
-    //! The current unit index; -1 without a unit object.
-    int unitIndex() const;
+    //! The current unit index.
+    int unitIndex() const { return currentIndex(); }
     //! Relabels the unit without converting; indices outside the table are ignored.
     void setUnitIndex(int unitIndex);
     int maxIndex() const;
@@ -200,14 +206,23 @@ private:
     // Values convert their number through the handle's unit without a call.
     friend class qzUnitValue;
 
-    void createUnit(int unitIndex);
-    void deleteUnit();
+    // Inline, with the table's constructor function the only call, because
+    // every value built, copied or returned by the arithmetic comes here. A
+    // unit object that stood in the storage before is simply replaced: the
+    // dimension classes own nothing and their destructors do nothing.
+    void createUnit(int unitIndex)
+    {
+        // Values that name no class get the undefined class, always at index 0.
+        const qzUnitTable* found = qzUnitCatalogue::find(m_dimension);
+        m_table = found ? found : &qzUnitCatalogue::table(Undefined);
+        m_table->create(m_storage, found ? unitIndex : 0);
+    }
     // The unit object lives in m_storage; the pointer is derived on access so
     // that the handle holds no pointer into itself.
-    qzUnit* unit() const { return m_hasUnit ? std::launder(reinterpret_cast<qzUnit*>(m_storage)) : nullptr; }
+    qzUnit* unit() const { return std::launder(reinterpret_cast<qzUnit*>(m_storage)); }
     int currentIndex() const
     {
-        return m_hasUnit ? std::launder(reinterpret_cast<const qzUnit*>(m_storage))->unitIndex() : -1;
+        return std::launder(reinterpret_cast<const qzUnit*>(m_storage))->unitIndex();
     }
     static QMap<int, int> initViewUnits();
     static QMap<int, int> presetFromSI(std::initializer_list<std::pair<int, int>> entries);
@@ -220,7 +235,9 @@ private:
     static qzUnitSystem* GlobalUnitSystem;
 
     Dimension m_dimension;
-    bool m_hasUnit = false;
+    // The table of the unit object's class, kept beside it so that values
+    // convert without looking the dimension up.
+    const qzUnitTable* m_table;
     alignas(qzUnit) mutable unsigned char m_storage[sizeof(qzUnit)];
 };
 

@@ -15,33 +15,15 @@ namespace {
 
 // The quiet NaN with the bit pattern 0x7ff8000000000000.
 constexpr double undefinedNumber = std::numeric_limits<double>::quiet_NaN();
-constexpr double machineEpsilon = std::numeric_limits<double>::epsilon();
 
-double plus(double a, double b) { return a + b; }
-double minus(double a, double b) { return a - b; }
 
 } // namespace
-
-qzUnitValue::qzUnitValue()
-    : m_value(0.0)
-{
-}
-
-qzUnitValue::qzUnitValue(qzUnitSystem::Dimension dimension, double value, int unitIndex)
-    : m_unitSystem(dimension, unitIndex), m_value(value)
-{
-}
 
 qzUnitValue::qzUnitValue(qzUnitSystem::Dimension dimension, double value, bool toViewUnit)
     : m_unitSystem(dimension, 0), m_value(value)
 {
     if (toViewUnit)
         this->toViewUnit();
-}
-
-qzUnitValue::qzUnitValue(const qzUnitSystem& unitSystem, double value)
-    : m_unitSystem(unitSystem), m_value(value)
-{
 }
 
 qzUnitValue::qzUnitValue(const qzUnitValue& other, double value, bool toStandard)
@@ -67,22 +49,6 @@ qzUnitValue qzUnitValue::makeUndefined()
     return value;
 }
 
-// Reading a value in another unit converts a copy of the number only: the
-// unit object of the copy would convert it by the same static rule of the
-// dimension class, and the number is all that is returned.
-double qzUnitValue::converted(int unitIndex) const
-{
-    const int current = m_unitSystem.currentIndex();
-    if (unitIndex == current)
-        return m_value;
-    return qzUnitCatalogue::converted(dimension(), current, unitIndex, m_value);
-}
-
-double qzUnitValue::value(int unitIndex) const
-{
-    return isUndefined() ? 0.0 : converted(unitIndex);
-}
-
 double qzUnitValue::siValue() const
 {
     return value(m_unitSystem.SIUnitIndex());
@@ -97,18 +63,6 @@ double qzUnitValue::standard() const
     return copy.m_value;
 }
 
-// The copy is made in the unit it ends in, rather than made and then moved:
-// the number and the index follow the rules of the class's changeTo.
-qzUnitValue qzUnitValue::copyTo(int unitIndex) const
-{
-    if (isUndefined() || !m_unitSystem.m_hasUnit)
-        return *this;
-    double number = m_value;
-    const int index =
-        qzUnitCatalogue::changeTo(qzUnitCatalogue::table(dimension()), m_unitSystem.currentIndex(), unitIndex, number);
-    return qzUnitValue(dimension(), number, index);
-}
-
 int qzUnitValue::fffUnit() const
 {
     return qzFFFUnit(dimension(), unitIndex());
@@ -118,15 +72,6 @@ void qzUnitValue::setValue(double value, int unitIndex)
 {
     m_unitSystem.setUnitIndex(unitIndex);
     m_value = value;
-}
-
-qzUnitValue& qzUnitValue::changeTo(int unitIndex)
-{
-    // As qzUnitSystem::changeTo does it, in place.
-    qzUnit* unit = m_unitSystem.unit();
-    if (!isUndefined() && unit)
-        unit->m_unitIndex = qzUnitCatalogue::changeTo(qzUnitCatalogue::table(dimension()), unit->m_unitIndex, unitIndex, m_value);
-    return *this;
 }
 
 qzUnitValue& qzUnitValue::toStandard()
@@ -152,65 +97,6 @@ void qzUnitValue::exchangeValue(const qzUnitValue& other)
 
 // ---- Arithmetic ------------------------------------------------------------
 
-// Converting the value to unit 0 and back leaves its unit where it was, for
-// every kind of dimension class (those that record any index, those that
-// record none, the undefined class that always stands at 0): only the number
-// takes the round trip, and the unit object is not touched. An undefined value
-// has no class that converts, so its number passes unchanged, as the guard of
-// changeTo would leave it.
-template <typename Operation>
-void qzUnitValue::inUnitZero(Operation operation)
-{
-    const int current = m_unitSystem.currentIndex();
-    if (current == 0) {
-        m_value = operation(m_value);
-        return;
-    }
-    const qzUnitTable* table = qzUnitCatalogue::find(dimension());
-    m_value = qzUnitCatalogue::converted(table, 0, current, operation(qzUnitCatalogue::converted(table, current, 0, m_value)));
-}
-
-qzUnitValue& qzUnitValue::compoundOperation(const qzUnitValue& other, double (*operation)(double, double))
-{
-    const double b = other.value(0);
-    inUnitZero([&](double a) { return operation(a, b); });
-    return *this;
-}
-
-qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
-{
-    // One object returned on every path, so that it is built in place.
-    const bool sameDimension = dimension() == other.dimension();
-    qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
-    if (sameDimension) {
-        const double b = other.value(0);
-        result.inUnitZero([b](double a) { return a + b; });
-    }
-    return result;
-}
-
-qzUnitValue qzUnitValue::operator-(const qzUnitValue& other) const
-{
-    // One object returned on every path, so that it is built in place.
-    const bool sameDimension = dimension() == other.dimension();
-    qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
-    if (sameDimension) {
-        const double b = other.value(0);
-        result.inUnitZero([b](double a) { return a - b; });
-    }
-    return result;
-}
-
-qzUnitValue& qzUnitValue::operator+=(const qzUnitValue& other)
-{
-    return compoundOperation(other, plus);
-}
-
-qzUnitValue& qzUnitValue::operator-=(const qzUnitValue& other)
-{
-    return compoundOperation(other, minus);
-}
-
 qzUnitValue qzUnitValue::operator+(double number) const
 {
     qzUnitValue result(*this);
@@ -235,41 +121,6 @@ qzUnitValue& qzUnitValue::operator-=(double number)
 {
     m_value -= number;
     return *this;
-}
-
-qzUnitValue qzUnitValue::operator*(double factor) const
-{
-    qzUnitValue result(*this);
-    result.inUnitZero([factor](double a) { return factor * a; });
-    return result;
-}
-
-qzUnitValue qzUnitValue::operator*=(double factor)
-{
-    inUnitZero([factor](double a) { return factor * a; });
-    return *this;
-}
-
-qzUnitValue qzUnitValue::operator/(double divisor) const
-{
-    qzUnitValue result(*this);
-    if (divisor != 0.0)
-        result.inUnitZero([divisor](double a) { return a / divisor; });
-    return result;
-}
-
-qzUnitValue qzUnitValue::operator/=(double divisor)
-{
-    if (divisor != 0.0)
-        inUnitZero([divisor](double a) { return a / divisor; });
-    return *this;
-}
-
-qzUnitValue qzUnitValue::operator-() const
-{
-    qzUnitValue result(*this);
-    result.inUnitZero([](double a) { return -a; });
-    return result;
 }
 
 qzUnitValue operator*(double factor, const qzUnitValue& value)
@@ -316,27 +167,6 @@ bool qzUnitValue::operator>(const qzUnitValue& other) const
 bool qzUnitValue::operator>=(const qzUnitValue& other) const
 {
     return m_value >= (unitIndex() == other.unitIndex() ? other.m_value : other.value(unitIndex()));
-}
-
-int qzUnitValue::fuzzyCompare(const qzUnitValue& other, double tolerance) const
-{
-    return fuzzyCompare(value(0), other.value(0), tolerance);
-}
-
-int qzUnitValue::fuzzyCompare(double a, double b, double tolerance)
-{
-    const double t = std::fabs(tolerance);
-    const double diff = a - b;
-    const double d = std::fabs(diff);
-    const double magnitude = std::fabs(a);
-    const double scale = (std::isnan(magnitude) || magnitude < 1.0) ? 1.0 : magnitude;
-    // A difference at the tolerance itself, within rounding, counts as equal.
-    if (scale * machineEpsilon > std::fabs(d - t))
-        return 0;
-    if (t >= d)
-        return 0;
-    // Every comparison with a NaN is false, so a NaN on either side gives -1.
-    return diff > t ? 1 : -1;
 }
 
 // ---- Formatting ------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include <QMetaType>
 
 #include <cmath>
+#include <limits>
 
 class QDataStream;
 class QDebug;
@@ -56,7 +57,7 @@ public:
     qzUnitValue copyTo(int unitIndex) const;
     //! The dimension; -1 for the default and the undefined state.
     qzUnitSystem::Dimension dimension() const { return m_unitSystem.dimension(); }
-    //! The current unit; -1 without a unit object.
+    //! The current unit.
     int unitIndex() const { return m_unitSystem.unitIndex(); }
     //! The dimension and unit as a handle.
     const qzUnitSystem& unitSystem() const { return m_unitSystem; }
@@ -215,18 +216,192 @@ public:
 private:
     friend QZUNIT_EXPORT QDataStream& operator>>(QDataStream& stream, qzUnitValue& value);
 
-    qzUnitValue& compoundOperation(const qzUnitValue& other, double (*operation)(double, double));
     // Runs operation on the number read in unit 0, then returns to the unit.
     template <typename Operation>
     void inUnitZero(Operation operation);
     // Converts a copy of the number from the current unit to unitIndex.
     double converted(int unitIndex) const;
+    // value(0), where the arithmetic meets.
+    double valueInUnitZero() const;
     // The view unit of the value's dimension, once the global unit system exists.
     int viewUnitIndex() const;
 
     qzUnitSystem m_unitSystem;
     double m_value;
 };
+
+// The operations below run in the inner loops of hosts (conversions, copies,
+// the arithmetic), so they are inline: a call into the library would cost
+// more than the conversion itself. What they read of the library is its
+// tables, through qzUnitCatalogue.
+
+inline qzUnitValue::qzUnitValue()
+    : m_value(0.0)
+{
+}
+
+inline qzUnitValue::qzUnitValue(qzUnitSystem::Dimension dimension, double value, int unitIndex)
+    : m_unitSystem(dimension, unitIndex), m_value(value)
+{
+}
+
+inline qzUnitValue::qzUnitValue(const qzUnitSystem& unitSystem, double value)
+    : m_unitSystem(unitSystem), m_value(value)
+{
+}
+
+// Reading a value in another unit converts a copy of the number only: the
+// unit object of the copy would convert it by the same static rule of the
+// dimension class, and the number is all that is returned.
+inline double qzUnitValue::converted(int unitIndex) const
+{
+    const int current = m_unitSystem.currentIndex();
+    if (unitIndex == current)
+        return m_value;
+    return qzUnitCatalogue::converted(*m_unitSystem.m_table, current, unitIndex, m_value);
+}
+
+inline double qzUnitValue::value(int unitIndex) const
+{
+    return isUndefined() ? 0.0 : converted(unitIndex);
+}
+
+inline double qzUnitValue::valueInUnitZero() const
+{
+    const int current = m_unitSystem.currentIndex();
+    if (isUndefined())
+        return 0.0;
+    return current == 0 ? m_value : qzUnitCatalogue::toUnitZero(*m_unitSystem.m_table, current, m_value);
+}
+
+// A copy converted in place: its unit object was made for the copy, and the
+// number and index follow the rules of the class's changeTo.
+inline qzUnitValue qzUnitValue::copyTo(int unitIndex) const
+{
+    qzUnitValue result(*this);
+    result.changeTo(unitIndex);
+    return result;
+}
+
+inline qzUnitValue& qzUnitValue::changeTo(int unitIndex)
+{
+    // As qzUnitSystem::changeTo does it, in place.
+    qzUnit* unit = m_unitSystem.unit();
+    if (!isUndefined())
+        unit->m_unitIndex = qzUnitCatalogue::changeTo(*m_unitSystem.m_table, unit->m_unitIndex, unitIndex, m_value);
+    return *this;
+}
+
+// Converting the value to unit 0 and back leaves its unit where it was, for
+// every kind of dimension class (those that record any index, those that
+// record none, the undefined class that always stands at 0): only the number
+// takes the round trip, and the unit object is not touched. An undefined value
+// has no class that converts, so its number passes unchanged, as the guard of
+// changeTo would leave it.
+template <typename Operation>
+inline void qzUnitValue::inUnitZero(Operation operation)
+{
+    const int current = m_unitSystem.currentIndex();
+    if (current == 0) {
+        m_value = operation(m_value);
+        return;
+    }
+    const qzUnitTable& table = *m_unitSystem.m_table;
+    m_value = qzUnitCatalogue::fromUnitZero(table, current, operation(qzUnitCatalogue::toUnitZero(table, current, m_value)));
+}
+
+inline qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
+{
+    // One object returned on every path, so that it is built in place.
+    const bool sameDimension = dimension() == other.dimension();
+    qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
+    if (sameDimension) {
+        const double b = other.valueInUnitZero();
+        result.inUnitZero([b](double a) { return a + b; });
+    }
+    return result;
+}
+
+inline qzUnitValue qzUnitValue::operator-(const qzUnitValue& other) const
+{
+    const bool sameDimension = dimension() == other.dimension();
+    qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
+    if (sameDimension) {
+        const double b = other.valueInUnitZero();
+        result.inUnitZero([b](double a) { return a - b; });
+    }
+    return result;
+}
+
+inline qzUnitValue& qzUnitValue::operator+=(const qzUnitValue& other)
+{
+    const double b = other.valueInUnitZero();
+    inUnitZero([b](double a) { return a + b; });
+    return *this;
+}
+
+inline qzUnitValue& qzUnitValue::operator-=(const qzUnitValue& other)
+{
+    const double b = other.valueInUnitZero();
+    inUnitZero([b](double a) { return a - b; });
+    return *this;
+}
+
+inline qzUnitValue qzUnitValue::operator*(double factor) const
+{
+    qzUnitValue result(*this);
+    result.inUnitZero([factor](double a) { return factor * a; });
+    return result;
+}
+
+inline qzUnitValue qzUnitValue::operator*=(double factor)
+{
+    inUnitZero([factor](double a) { return factor * a; });
+    return *this;
+}
+
+inline qzUnitValue qzUnitValue::operator/(double divisor) const
+{
+    qzUnitValue result(*this);
+    if (divisor != 0.0)
+        result.inUnitZero([divisor](double a) { return a / divisor; });
+    return result;
+}
+
+inline qzUnitValue qzUnitValue::operator/=(double divisor)
+{
+    if (divisor != 0.0)
+        inUnitZero([divisor](double a) { return a / divisor; });
+    return *this;
+}
+
+inline qzUnitValue qzUnitValue::operator-() const
+{
+    qzUnitValue result(*this);
+    result.inUnitZero([](double a) { return -a; });
+    return result;
+}
+
+inline int qzUnitValue::fuzzyCompare(const qzUnitValue& other, double tolerance) const
+{
+    return fuzzyCompare(valueInUnitZero(), other.valueInUnitZero(), tolerance);
+}
+
+inline int qzUnitValue::fuzzyCompare(double a, double b, double tolerance)
+{
+    const double t = std::fabs(tolerance);
+    const double diff = a - b;
+    const double d = std::fabs(diff);
+    const double magnitude = std::fabs(a);
+    const double scale = (std::isnan(magnitude) || magnitude < 1.0) ? 1.0 : magnitude;
+    // A difference at the tolerance itself, within rounding, counts as equal.
+    if (scale * std::numeric_limits<double>::epsilon() > std::fabs(d - t))
+        return 0;
+    if (t >= d)
+        return 0;
+    // Every comparison with a NaN is false, so a NaN on either side gives -1.
+    return diff > t ? 1 : -1;
+}
 
 QZUNIT_EXPORT qzUnitValue operator*(double factor, const qzUnitValue& value);
 QZUNIT_EXPORT qzUnitValue operator+(double number, const qzUnitValue& value);

@@ -3,6 +3,7 @@
 // and hosts rely on, texts in the class's context, conversions through unit
 // 0, and indices outside the table that give no texts and convert nothing.
 #include "checks.h"
+#include <qzUnitValue.h>
 
 #include <climits>
 
@@ -150,6 +151,10 @@ void tst_qzUnitCatalogue::dimension()
     for (int index = 0; index < units && kind != Clamped; ++index) {
         const double there = converted(dimension, index, 0, number), back = converted(dimension, 0, index, there);
         QVERIFY2(kind >= Labels ? there == number && back == number : closeTo(back, number), qPrintable(QString::number(index)));
+        // The arithmetic takes the short way to unit 0 and back: it must be the same way.
+        const qzUnitValue value(dimension, number, index);
+        QCOMPARE((value * 2.0).value(), converted(dimension, 0, index, 2.0 * there));
+        QCOMPARE(value.fuzzyCompare(qzUnitValue(dimension, there, 0), 0.0), 0);
     }
     for (int outside : { -1, units, INT_MIN, INT_MAX }) {
         const qzUnitSystem at(dimension, outside);
