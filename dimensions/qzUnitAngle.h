@@ -11,6 +11,7 @@ class QZUNIT_EXPORT qzUnitAngle : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitAngle)
 
 public:
+    //! The units of angle, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         Radian = 0,
         Degree = 1

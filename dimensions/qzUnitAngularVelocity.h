@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitAngularVelocity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitAngularVelocity)
 
 public:
+    //! The units of angular velocity, by index; the numbers are stored in documents and never change.
+    //! The revolution symbols are translated.
     enum e_Unit : int {
         RadianPerSecond = 0,
         RevolutionPerSecond = 1,

@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitArea : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitArea)
 
 public:
+    //! The units of area, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         SquareMeter = 0,
         SquareCentimeter = 1,

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitAreicElectricalConductivity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitAreicElectricalConductivity)
 
 public:
+    //! The units of contact conductivity, by index; the numbers are stored in documents and never change.
+    //! From an index outside the table a number converts to 0.
     enum e_Unit : int {
         PerOhmSquareMeter = 0,
         PerMilliohmSquareMeter = 1,

@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitCurrent : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitCurrent)
 
 public:
+    //! The units of electric current, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         Ampere = 0,
         Milliampere = 1,

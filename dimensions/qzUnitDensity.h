@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitDensity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitDensity)
 
 public:
+    //! The units of density, by index; the numbers are stored in documents and never change.
+    //! TonPerCubicMeter is named "Ton per cubic centimeter" but is t/m³.
     enum e_Unit : int {
         KilogramPerCubicMeter = 0,
         KilogramPerCubicCentimeter = 1,

@@ -10,6 +10,8 @@ class QZUNIT_EXPORT qzUnitDistancePerRevolution : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitDistancePerRevolution)
 
 public:
+    //! The units of feed, by index; the numbers are stored in documents and never change.
+    //! Indices 0 to 6 match qzUnitLength's; 7 is the kilometre, not the micron.
     enum e_Unit : int {
         MeterPerRevolution = 0,
         CentimeterPerRevolution = 1,

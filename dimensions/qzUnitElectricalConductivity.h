@@ -11,6 +11,8 @@ class QZUNIT_EXPORT qzUnitElectricalConductivity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitElectricalConductivity)
 
 public:
+    //! The units of electrical conductivity, by index; the numbers are stored in documents and never change.
+    //! The micro sign is MU, put in at run time.
     enum e_Unit : int {
         PerOhmMeter = 0,
         PerMicroOhmMeter = 1

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitElectricalCurrentDensity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitElectricalCurrentDensity)
 
 public:
+    //! The units of current density, by index; the numbers are stored in documents and never change.
+    //! From an index outside the table a number converts to 0.
     enum e_Unit : int {
         AmperePerSquareMeter = 0,
         MicroamperePerSquareMeter = 1,

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitElectricalResistivity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitElectricalResistivity)
 
 public:
+    //! The units of electrical resistivity, by index; the numbers are stored in documents and never change.
+    //! The micro sign is qzUnitElectricalConductivity::MU, put in at run time.
     enum e_Unit : int {
         OhmMeter = 0,
         MicroOhmMeter = 1

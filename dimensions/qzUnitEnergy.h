@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitEnergy : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitEnergy)
 
 public:
+    //! The units of energy, by index; the numbers are stored in documents and never change.
+    //! Its BTU, 1055.05585262 J, is deliberately not qzUnitHeat's.
     enum e_Unit : int {
         Joule = 0,
         Kilojoule = 1,

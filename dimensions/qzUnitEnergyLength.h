@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitEnergyLength : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitEnergyLength)
 
 public:
+    //! The one unit of energy per length, J/cm, at index 0.
+    //! Another index keeps the number and has no name or symbol.
     enum e_Unit : int {
         JoulePerCentimeter = 0
     };

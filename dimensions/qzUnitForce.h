@@ -11,6 +11,8 @@ class QZUNIT_EXPORT qzUnitForce : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitForce)
 
 public:
+    //! The units of force, by index; the numbers are stored in documents and never change.
+    //! Kilopond and KilogramForce are the same 9.80665 N.
     enum e_Unit : int {
         Newton = 0,
         Poundal = 1,

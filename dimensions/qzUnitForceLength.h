@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitForceLength : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitForceLength)
 
 public:
+    //! The units of force per length, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         NewtonPerMeter = 0,
         NewtonPerMillimeter = 1,

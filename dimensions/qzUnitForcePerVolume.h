@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitForcePerVolume : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitForcePerVolume)
 
 public:
+    //! The one unit of force per volume, N/m³, at index 0.
+    //! Another index keeps the number and has no name or symbol.
     enum e_Unit : int {
         NewtonPerCubicMeter = 0
     };

@@ -17,6 +17,8 @@ class QZUNIT_EXPORT qzUnitHardness : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitHardness)
 
 public:
+    //! The units of hardness, by index; the numbers are stored in documents and never change.
+    //! Conversions through the table take a number below its range to 0 and one above it to the table's top.
     enum e_Unit : int {
         NewtonPerSquareMeter = 0,
         NewtonPerSquareMillimeter = 1,

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitHeat : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitHeat)
 
 public:
+    //! The units of heat, by index; the numbers are stored in documents and never change.
+    //! Its BTU, 1055.0559 J, is deliberately not qzUnitEnergy's.
     enum e_Unit : int {
         Joule = 0,
         Kilojoule = 1,

@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitHeatFlux : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitHeatFlux)
 
 public:
+    //! The units of heat flux, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         WattPerSquareMeter = 0,
         WattPerSquareCentimeter = 1,

@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitHeatTransferCoefficient : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitHeatTransferCoefficient)
 
 public:
+    //! The units of heat transfer coefficient, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         WattPerSquareMeterKelvin = 0,
         KilocaloriePerSquareMeterHourCelsius = 1,

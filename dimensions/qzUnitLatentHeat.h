@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitLatentHeat : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitLatentHeat)
 
 public:
+    //! The units of latent heat, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         JoulePerKilogram = 0,
         JoulePerGram = 1,

@@ -12,6 +12,8 @@ class QZUNIT_EXPORT qzUnitLength : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitLength)
 
 public:
+    //! The units of length, by index; the numbers are stored in documents and never change.
+    //! Mile is 1609.34419224 m, not the statute mile of qzUnitSpeed.
     enum e_Unit : int {
         Meter = 0,
         Centimeter = 1,

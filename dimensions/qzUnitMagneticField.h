@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitMagneticField : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitMagneticField)
 
 public:
+    //! The one unit of magnetic field intensity, A/m, at index 0.
+    //! Another index keeps the number and has no name or symbol.
     enum e_Unit : int {
         AmperePerMeter = 0
     };

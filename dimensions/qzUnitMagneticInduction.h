@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitMagneticInduction : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitMagneticInduction)
 
 public:
+    //! The one unit of magnetic induction, T, at index 0.
+    //! Another index keeps the number and has no name or symbol.
     enum e_Unit : int {
         Tesla = 0
     };

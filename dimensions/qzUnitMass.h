@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitMass : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitMass)
 
 public:
+    //! The units of mass, by index; the numbers are stored in documents and never change.
+    //! Pound is the stored 0.45359238 kg, not the international 0.45359237 kg.
     enum e_Unit : int {
         Kilogram = 0,
         Gram = 1,

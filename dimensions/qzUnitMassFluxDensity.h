@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitMassFluxDensity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitMassFluxDensity)
 
 public:
+    //! The one unit of mass flux density, kg/(s⋅m²), at index 0.
+    //! No change of unit moves the object or its number.
     enum e_Unit : int {
         KilogramPerSquareMeterSecond = 0
     };

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitMassFraction : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitMassFraction)
 
 public:
+    //! The units of mass fraction, by index; the numbers are stored in documents and never change.
+    //! WeightFraction is WeightPercent / 100.
     enum e_Unit : int {
         WeightPercent = 0,
         WeightFraction = 1

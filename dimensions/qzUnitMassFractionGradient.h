@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitMassFractionGradient : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitMassFractionGradient)
 
 public:
+    //! The one unit of mass fraction gradient, wt%/m, at index 0.
+    //! No change of unit moves the object or its number.
     enum e_Unit : int {
         WeightPercentPerMeter = 0
     };

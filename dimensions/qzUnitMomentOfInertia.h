@@ -10,6 +10,7 @@ class QZUNIT_EXPORT qzUnitMomentOfInertia : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitMomentOfInertia)
 
 public:
+    //! The units of moment of inertia, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         KilogramPerSquareMeter = 0,
         TonPerSquareMeter = 1,

@@ -14,6 +14,8 @@ class QZUNIT_EXPORT qzUnitOfInformation : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitOfInformation)
 
 public:
+    //! The units of information, by index; the numbers are stored in documents and never change.
+    //! Each multiple is 1024 times the unit before it.
     enum e_Unit : int {
         Bytes = 0,
         Kilobyte = 1,

@@ -11,6 +11,8 @@ class QZUNIT_EXPORT qzUnitPercent : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitPercent)
 
 public:
+    //! The units of a share, by index; the numbers are stored in documents and never change.
+    //! Ratio is Percentage / 100.
     enum e_Unit : int {
         Percentage = 0,
         Ratio = 1

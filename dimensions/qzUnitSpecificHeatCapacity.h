@@ -12,6 +12,8 @@ class QZUNIT_EXPORT qzUnitSpecificHeatCapacity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitSpecificHeatCapacity)
 
 public:
+    //! The units of specific heat capacity, by index; the numbers are stored in documents and never change.
+    //! Conversions pass through index 0, kJ/(kg·K); the SI unit is JoulePerKilogramKelvin.
     enum e_Unit : int {
         KilojoulePerKilogramKelvin = 0,
         JoulePerKilogramKelvin = 1,

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitSpeed : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitSpeed)
 
 public:
+    //! The units of velocity, by index; the numbers are stored in documents and never change.
+    //! MilePerSecond uses the statute mile, 1609.344 m, unlike qzUnitLength.
     enum e_Unit : int {
         MeterPerSecond = 0,
         MillimeterPerSecond = 1,

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitStrainRate : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitStrainRate)
 
 public:
+    //! The one unit of strain rate, 1/s, at index 0.
+    //! Another index keeps the number and has no name or symbol.
     enum e_Unit : int {
         PerSecond = 0
     };

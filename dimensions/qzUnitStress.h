@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitStress : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitStress)
 
 public:
+    //! The units of stress, by index; the numbers are stored in documents and never change.
+    //! The first three are the pascal; KilogramPerSquareInch is the stored 39.3701 Pa.
     enum e_Unit : int {
         Pascal = 0,
         NewtonPerSquareMeter = 1,

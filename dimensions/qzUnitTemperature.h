@@ -12,6 +12,8 @@ class QZUNIT_EXPORT qzUnitTemperature : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitTemperature)
 
 public:
+    //! The units of absolute temperature, by index; the numbers are stored in documents and never change.
+    //! Celsius and Fahrenheit convert with offsets; intervals belong in qzUnitTemperatureDifference.
     enum e_Unit : int {
         Kelvin = 0,
         DegreeCelsius = 1,

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitTemperatureDifference : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitTemperatureDifference)
 
 public:
+    //! The units of temperature difference, by index; the numbers are stored in documents and never change.
+    //! No offsets: a difference of 1 °C is 1 K.
     enum e_Unit : int {
         Kelvin = 0,
         DegreeCelsius = 1,

@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitTemperatureGradient : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitTemperatureGradient)
 
 public:
+    //! The units of temperature gradient, by index; the numbers are stored in documents and never change.
+    //! From an index outside the table a number converts to 0.
     enum e_Unit : int {
         KelvinPerMeter = 0,
         KelvinPerCentimeter = 1,

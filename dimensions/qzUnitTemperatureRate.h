@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitTemperatureRate : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitTemperatureRate)
 
 public:
+    //! The units of temperature rate, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         KelvinPerSecond = 0,
         KelvinPerMinute = 1,

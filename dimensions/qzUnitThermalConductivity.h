@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitThermalConductivity : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitThermalConductivity)
 
 public:
+    //! The units of thermal conductivity, by index; the numbers are stored in documents and never change.
+    //! Units 1 and 5 to 7 take the number of index 0 unchanged.
     enum e_Unit : int {
         JoulePerMeterSecondKelvin = 0,
         WattPerMeterKelvin = 1,

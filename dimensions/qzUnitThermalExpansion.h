@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitThermalExpansion : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitThermalExpansion)
 
 public:
+    //! The units of thermal expansion, by index; the numbers are stored in documents and never change.
+    //! Per kelvin and per °C measure alike: a change of unit keeps the number.
     enum e_Unit : int {
         PerKelvin = 0,
         PerDegreeCelsius = 1

@@ -11,6 +11,7 @@ class QZUNIT_EXPORT qzUnitTime : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitTime)
 
 public:
+    //! The units of time, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         Second = 0,
         Minute = 1,

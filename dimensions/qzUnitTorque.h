@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitTorque : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitTorque)
 
 public:
+    //! The units of torque, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         NewtonMeter = 0,
         FootPound = 1,

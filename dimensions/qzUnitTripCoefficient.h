@@ -9,6 +9,8 @@ class QZUNIT_EXPORT qzUnitTripCoefficient : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitTripCoefficient)
 
 public:
+    //! The units of trip coefficient, by index; the numbers are stored in documents and never change.
+    //! PerKsi multiplies by the stored 6.894689475729317 on its way to 1/MPa.
     enum e_Unit : int {
         PerMegapascal = 0,
         PerKsi = 1,

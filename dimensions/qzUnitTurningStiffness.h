@@ -10,6 +10,7 @@ class QZUNIT_EXPORT qzUnitTurningStiffness : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitTurningStiffness)
 
 public:
+    //! The units of turning stiffness, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         NewtonMeterPerRadian = 0,
         NewtonMeterPerDegree = 1

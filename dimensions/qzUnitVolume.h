@@ -9,6 +9,7 @@ class QZUNIT_EXPORT qzUnitVolume : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitVolume)
 
 public:
+    //! The units of volume, by index; the numbers are stored in documents and never change.
     enum e_Unit : int {
         CubicMeter = 0,
         CubicCentimeter = 1,

@@ -11,6 +11,8 @@ class QZUNIT_EXPORT qzUnitVolumePerTime : public qzUnit
     QZ_UNIT_DIMENSION(qzUnitVolumePerTime)
 
 public:
+    //! The units of volume flow, by index; the numbers are stored in documents and never change.
+    //! The superscript 3 of the symbols is SUPERSCRIPT_3, put in at run time.
     enum e_Unit : int {
         CubicMeterPerSecond = 0,
         LiterPerSecond = 1,

@@ -13,9 +13,13 @@ class QZUNIT_EXPORT qzUniqueSortedUnitValues : public qzSortedUnitValues
 {
 public:
     qzUniqueSortedUnitValues() = default;
+    //! Shares \a other's elements until one side changes.
     qzUniqueSortedUnitValues(const qzUniqueSortedUnitValues& other) = default;
+    //! Leaves \a other empty.
     qzUniqueSortedUnitValues(qzUniqueSortedUnitValues&& other) noexcept = default;
+    //! Drops the own elements and shares \a other's.
     qzUniqueSortedUnitValues& operator=(const qzUniqueSortedUnitValues& other) = default;
+    //! Leaves \a other empty.
     qzUniqueSortedUnitValues& operator=(qzUniqueSortedUnitValues&& other) noexcept = default;
     ~qzUniqueSortedUnitValues() = default;
 

@@ -39,7 +39,9 @@ public:
     */
     static void stepHirachyUp(QXmlStreamReader& reader);
 
+    //! \a sourceText translated in the context "XmlReaderWriterBase"; itself without a translation.
     static QString tr(const char* sourceText, const char* disambiguation = nullptr, int n = -1);
+    //! As tr(): the sources are UTF-8 either way.
     static QString trUtf8(const char* sourceText, const char* disambiguation = nullptr, int n = -1);
 
 protected:

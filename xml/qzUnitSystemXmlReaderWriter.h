@@ -14,6 +14,7 @@ class QZUNIT_EXPORT qzUnitSystem::XmlReaderWriter : public XmlReaderWriterBase
 public:
     //! "UnitSystem".
     static QString startElementName();
+    //! Writes \a unitSystem as the empty element \a elementName; an undefined one as dimension -1.
     static void writeXml(QXmlStreamWriter& writer, const qzUnitSystem& unitSystem, const QString& elementName);
     /*!
       The unit system of the current element's attributes; an invalid one

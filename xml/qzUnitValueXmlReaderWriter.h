@@ -15,6 +15,8 @@ class QZUNIT_EXPORT qzUnitValue::XmlReaderWriter : public XmlReaderWriterBase
 public:
     //! "UnitValue".
     static QString startElementName();
+    //! Writes \a value as the element \a elementName, with version 1, the number in its own unit
+    //! as valueInPrecision() gives it back; -0.0, the infinities and NaN (undefined) read back as such.
     static void writeQzUnitValue(QXmlStreamWriter& writer, const qzUnitValue& value, const QString& elementName);
     /*!
       Reads the element on which \a reader stands, whatever its name, up to
