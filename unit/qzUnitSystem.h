@@ -114,29 +114,42 @@ public:
     //! own nothing, so there is nothing to release.
     ~qzUnitSystem() = default;
 
+    //! Same dimension and same unit index.
     bool operator==(const qzUnitSystem& other) const;
+    //! Another dimension or another unit index.
     bool operator!=(const qzUnitSystem& other) const { return !(*this == other); }
 
+    //! Dimension -1: the pseudo-unit "-" that converts nothing.
     bool isUndefined() const { return m_dimension == Undefined; }
     //! Makes the handle undefined, standing in the pseudo-unit.
     void toUndefine();
+    //! The dimension as given, also a value that names no class (41, 57, ...).
     Dimension dimension() const { return m_dimension; }
 
     //! The current unit index.
     int unitIndex() const { return currentIndex(); }
     //! Relabels the unit without converting; indices outside the table are ignored.
     void setUnitIndex(int unitIndex);
+    //! The number of units of the dimension: one more than the highest index.
     int maxIndex() const;
+    //! The index of the dimension class's SI unit.
     int SIUnitIndex() const;
     //! The legacy code of dimension and unit; -1 for no unit.
     int getFFFUnit() const;
 
+    //! The translated name of the current unit; null for an index outside the table.
     QString name() const;
+    //! The symbol of the current unit; null for an index outside the table.
     QString symbol() const;
+    //! The text between a number and this unit's symbol, one space for every class.
     QString valueSymbolSeparator() const;
+    //! The translated name of the dimension ("Length").
     QString dimensionName() const;
+    //! The English name of the dimension, untranslated.
     QString dimensionNameEnglish() const;
+    //! The translated names of all units of the dimension, in index order.
     QStringList names() const;
+    //! The symbols of all units of the dimension, in index order.
     QStringList symbols() const;
     //! The physical dimension in base letters ("l", "M·L²"); empty for unknown dimensions.
     QString dimensionSymbol() const;
@@ -151,6 +164,7 @@ public:
     void changeFromTo(int from, int to, double& value) const;
     //! Converts exactly three doubles, values[0] to values[2].
     void changeFromTo(int from, int to, double* const values) const;
+    //! Converts every element of \a values, as the single-value overload does.
     void changeFromTo(int from, int to, QVector<double>& values) const;
 
     //! Converts \a value to the dimension's standard unit (the SI preset's) and
@@ -161,31 +175,46 @@ public:
 
     //! The 56 dimensions in ascending order.
     static QList<Dimension> getDimensions();
+    //! The number of dimensions, 56.
     static int nbDimensions();
 
     // View units and presets.
+    //! Sets the view unit of every dimension that \a units names (dimension to
+    //! unit index) and leaves the others; a preset is applied this way.
     static void setViewUnits(const QMap<int, int>& units);
+    //! Sets the view unit of \a dimension (0 to 56) to \a unitIndex, which is
+    //! not range-checked; other dimensions are ignored.
     static void setViewUnitIndex(Dimension dimension, int unitIndex);
     //! The view unit of \a dimension; -1 when none is set.
     static int viewUnitIndex(Dimension dimension);
+    //! \a value converted from the view unit of \a dimension to unit 0 (not
+    //! the SI preset's unit, which differs for three dimensions).
     static double fromViewToStandard(Dimension dimension, double value);
+    //! \a value converted from unit 0 of \a dimension to its view unit.
     static double fromStandardToView(Dimension dimension, double value);
+    //! The SI preset, dimension to unit index: the SI unit of every dimension.
     static QMap<int, int> getSIUnitIndices();
+    //! The SI preset on millimetres: mm, Mg, N/mm², °C and the units that go with them.
     static QMap<int, int> getSImmUnitIndices();
+    //! The imperial preset: pound-force, psi and degrees Rankine, lengths still in millimetres.
     static QMap<int, int> getImperialUnitIndices();
+    //! The US customary preset: inches, pounds, pound-force and degrees Fahrenheit.
     static QMap<int, int> getUSCommonUnitIndices();
+    //! The library's default preset for process simulation.
     static QMap<int, int> getNorvaneDefaultUnitIndices();
     //! The preset \a system; empty for a value that names none.
     static QMap<int, int> getUnitIndices(UnitSystem system);
 
-    //! The name and symbol of the view unit of \a dimension.
+    //! The translated name of the view unit of \a dimension.
     static QString viewUnitName(Dimension dimension);
+    //! The symbol of the view unit of \a dimension.
     static QString viewUnitSymbol(Dimension dimension);
 
     //! The process-wide unit system, created on first use; its creation
     //! registers qzUnitValue with Qt's meta-type system. First calls may come
     //! from several threads at once; a removal must not race with any use.
     static qzUnitSystem* globalUnitSystem();
+    //! Destroys the global unit system; the next globalUnitSystem() creates a new one.
     static void removeGlobalUnitSystem();
 
     //! The enumerator name of \a dimension ("Length"); empty for values that name none.
@@ -198,6 +227,7 @@ public:
 
     // XML element "UnitSystem"; reader and writer in qzUnitSystemXmlReaderWriter.h.
     class XmlReaderWriter;
+    //! Writes the element "UnitSystem" with the dimension and the unit index.
     void writeXml(QXmlStreamWriter& writer) const;
     //! Assigns what was read (as operator= does) only when the element was valid.
     bool readXml(QXmlStreamReader& reader);

@@ -14,6 +14,7 @@
 */
 struct qzUnitRow
 {
+    //! How a number in the row's unit reaches the pivot unit and comes back.
     enum Op : unsigned char {
         Pivot,    //!< the pivot unit itself
         Same,     //!< the pivot's quantity under another name: taken over unchanged
@@ -23,16 +24,17 @@ struct qzUnitRow
         Offset,   //!< to the pivot: (v + back) / constant; back: v * constant - back
         Prefix    //!< the row of a prefix table: constant is the unit's prefix factor
     };
+    //! Properties of a row's texts.
     enum Flag : unsigned char {
         TranslatedSymbol = 1 //!< the symbol is a translation source in the class's context
     };
 
     const char* name;   //!< English name and translation source; null when the name is the symbol
     const char* symbol; //!< UTF-8
-    Op op = Pivot;
-    double constant = 1.0;
-    double back = 0.0;
-    unsigned char flags = 0;
+    Op op = Pivot;          //!< the row's way to the pivot unit and back
+    double constant = 1.0;  //!< the factor or divisor of op; a prefix factor for Prefix
+    double back = 0.0;      //!< Scale: the factor back; Offset: the shift
+    unsigned char flags = 0; //!< Flag values
 };
 
 /*!
@@ -44,6 +46,7 @@ struct qzUnitRow
 class QZUNIT_EXPORT qzUnitTable
 {
 public:
+    //! How the table's numbers change between units.
     enum Conversion : unsigned char {
         Rows,     //!< each row's operation, through the pivot unit 0
         Prefixes, //!< v * (factor(from) / factor(to)); an unknown source has the factor 0
@@ -52,17 +55,19 @@ public:
         Anchored, //!< numbers never change and the object always returns to index 0
         Custom    //!< the class's own function, convert
     };
+    //! A translatable text with its disambiguation.
     struct Text
     {
-        const char* source;
-        const char* comment;
+        const char* source;  //!< English text, the translation source
+        const char* comment; //!< disambiguation passed to the translator; may be null
     };
 
     const char* context; //!< the class name, also the translation context
     Text dimension;      //!< English dimension name and its disambiguation
-    const qzUnitRow* rows;
-    int count;
-    Conversion conversion;
+    const qzUnitRow* rows; //!< the units, index 0 first
+    int count;             //!< the number of rows, the class's maxIndex()
+    Conversion conversion; //!< how numbers change between the rows' units
+    //! Builds an object of the class at \a place, standing at \a unitIndex.
     qzUnit* (*create)(void* place, int unitIndex);
     void (*convert)(int from, int to, double& value) = nullptr; //!< for Custom
     QString (*nameOf)(int unitIndex) = nullptr;   //!< replaces the rows' names
@@ -71,6 +76,7 @@ public:
     //! time, for characters that translators should not handle.
     const QChar* placeholder = nullptr;
 
+    //! Whether \a unitIndex names a row.
     bool contains(int unitIndex) const { return uint(unitIndex) < uint(count); }
 
     //! The class's static conversion between two units.
@@ -78,21 +84,28 @@ public:
     //! The class's virtual conversion of an object to \a to.
     void changeTo(qzUnit& unit, int to, double& value) const;
 
+    //! The translated name of a unit (nameOf's where the class gives one); null outside the table.
     QString name(int unitIndex) const;
+    //! The symbol of a unit (symbolOf's where the class gives one); null outside the table.
     QString symbol(int unitIndex) const;
     //! The texts of the rows, for text functions that build on them.
     QString rowName(int unitIndex) const;
+    //! As rowName(), for the symbol.
     QString rowSymbol(int unitIndex) const;
     //! The untranslated English name of a row; null for rows named by their symbol.
     QString englishName(int unitIndex) const;
 
+    //! The dimension's name, translated in the class's context.
     QString dimensionName() const;
+    //! The dimension's English name.
     QString dimensionNameEnglish() const;
+    //! Translates \a sourceText in the class's context.
     QString translate(const char* sourceText, const char* disambiguation = nullptr, int n = -1) const
     {
         return QCoreApplication::translate(context, sourceText, disambiguation, n);
     }
 
+    //! The create function of class \a T.
     template <class T>
     static qzUnit* construct(void* place, int unitIndex)
     {
@@ -124,7 +137,8 @@ public:                                                                         
     /*! The unit table this class is made of. */                                        \
     static const qzUnitTable Table;                                                     \
                                                                                         \
-    /*! Converts value from unit from to unit to; unknown indices leave it alone. */    \
+    /*! Converts value from unit from to unit to; an unknown target leaves it   */    \
+    /*! alone, an unknown source too except in prefix tables, where it gives 0. */    \
     static void changeTo(int from, int to, double& value);                              \
     /*! Translated name of a unit; a null string outside the table. */                  \
     static QString name(int unitIndex);                                                 \

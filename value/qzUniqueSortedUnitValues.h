@@ -26,7 +26,10 @@ public:
     /*!
       Walks the list from the front, comparing in unit 0 with fuzzyCompare:
       inserts a copy of \a value before the first greater element, or at the
-      end; an element equal within the tolerance keeps \a value out.
+      end; an element equal within the tolerance keeps \a value out. Unlike
+      the base's append() it never sorts the list: elements changed through
+      the mutable iterators stay where they are, and the walk takes the list
+      as it finds it.
     */
     void append(const qzUnitValue& value);
 };
