@@ -31,7 +31,7 @@ const Command Commands[] = {
     {"bytes", "COUNT | VALUE UNIT", "Shows an amount of data in the largest unit it reaches.", 1, 2, 0, &runBytes},
 };
 
-struct OptionSpec
+struct OptionEntry
 {
     OptionFlag flag;
     const char* name;
@@ -39,7 +39,7 @@ struct OptionSpec
     QString description;
 };
 
-QVector<OptionSpec> optionSpecs()
+QVector<OptionEntry> optionTable()
 {
     return {
         {DimensionOption, "dimension", "name",
@@ -107,10 +107,10 @@ QStringList commandLine(int argc, char* argv[])
 // QCommandLineParser would take "-40" or "-2.5mm" for options. Every
 // argument that is not an option (or an option's value) moves behind "--",
 // keeping its order, so that negative numbers need no escaping.
-QStringList positionalsLast(const QStringList& arguments, const QVector<OptionSpec>& specs)
+QStringList positionalsLast(const QStringList& arguments, const QVector<OptionEntry>& table)
 {
-    auto takesValue = [&specs](const QString& option) {
-        for (const OptionSpec& entry : specs) {
+    auto takesValue = [&table](const QString& option) {
+        for (const OptionEntry& entry : table) {
             if (option == QLatin1String(entry.name))
                 return true;
         }
@@ -190,12 +190,12 @@ Options parseOptions(const QCommandLineParser& parser)
 
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
-    const QVector<OptionSpec> specs = optionSpecs();
+    const QVector<OptionEntry> table = optionTable();
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    for (const OptionSpec& entry : specs) {
+    for (const OptionEntry& entry : table) {
         QStringList readers;
         for (const Command& command : Commands) {
             if ((command.options | GlobalOptions) & entry.flag)
@@ -208,7 +208,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of %1.").arg(commandNames()),
                                  QStringLiteral("<command> [arguments]"));
 
-    if (!parser.parse(positionalsLast(arguments, specs)))
+    if (!parser.parse(positionalsLast(arguments, table)))
         throw UserError{parser.errorText()};
     // No Qt options of their own here: --help-all shows the same text.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
@@ -233,7 +233,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
                             .arg(QLatin1String(command->name), QLatin1String(command->synopsis))
                             .trimmed()};
     }
-    for (const OptionSpec& entry : specs) {
+    for (const OptionEntry& entry : table) {
         if (parser.isSet(QLatin1String(entry.name)) && !((command->options | GlobalOptions) & entry.flag)) {
             throw UserError{QStringLiteral("option --%1 does not apply to %2")
                                 .arg(QLatin1String(entry.name), QLatin1String(command->name))};
