@@ -55,6 +55,15 @@ inline double fromPivot(const qzUnitRow& row, double value)
     return value;
 }
 
+//! A number converted between two rows of a row table, through the pivot
+//! unit; unchanged for equal units and for an index outside the table.
+inline double converted(const qzUnitTable& table, int from, int to, double value)
+{
+    if (from == to || !table.contains(from) || !table.contains(to))
+        return value;
+    return fromPivot(table.rows[to], toPivot(table.rows[from], value));
+}
+
 } // namespace qzUnitRows
 
 /*!
@@ -82,12 +91,8 @@ public:
     */
     static double converted(int dimension, int from, int to, double value)
     {
-        return converted(find(dimension), from, to, value);
-    }
-    //! As above, with the table that find() gave for the dimension (null: unchanged).
-    static double converted(const qzUnitTable* table, int from, int to, double value)
-    {
-        return table ? converted(*table, from, to, value) : value;
+        // The undefined class of the values that name none converts nothing.
+        return converted(table(dimension), from, to, value);
     }
     //! As above, with the dimension's table. Inline for the tables made of
     //! rows, the common case in inner loops; the others ask their table.
@@ -95,9 +100,7 @@ public:
     {
         if (Q_UNLIKELY(table.conversion != qzUnitTable::Rows))
             return convertedByTable(table, from, to, value);
-        if (from == to || !table.contains(from) || !table.contains(to))
-            return value;
-        return qzUnitRows::fromPivot(table.rows[to], qzUnitRows::toPivot(table.rows[from], value));
+        return qzUnitRows::converted(table, from, to, value);
     }
     //! converted(table, from, 0, value), for the arithmetic that meets in unit 0.
     static double toUnitZero(const qzUnitTable& table, int from, double value)
@@ -124,8 +127,7 @@ public:
     static int changeTo(const qzUnitTable& table, int current, int to, double& value)
     {
         if (Q_LIKELY(table.conversion == qzUnitTable::Rows)) {
-            if (to != current && table.contains(current) && table.contains(to))
-                value = qzUnitRows::fromPivot(table.rows[to], qzUnitRows::toPivot(table.rows[current], value));
+            value = qzUnitRows::converted(table, current, to, value);
             return to;
         }
         return changeToByTable(table, current, to, value);

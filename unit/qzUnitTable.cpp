@@ -15,9 +15,7 @@ void qzUnitTable::changeTo(int from, int to, double& value) const
 {
     switch (conversion) {
     case Rows:
-        if (from == to || !contains(from) || !contains(to))
-            return;
-        value = qzUnitRows::fromPivot(rows[to], qzUnitRows::toPivot(rows[from], value));
+        value = qzUnitRows::converted(*this, from, to, value);
         return;
     case Prefixes: {
         // No shortcut for equal units: the quotient of a factor by itself is 1.

@@ -268,9 +268,9 @@ inline double qzUnitValue::value(int unitIndex) const
 
 inline double qzUnitValue::valueInUnitZero() const
 {
-    const int current = m_unitSystem.currentIndex();
     if (isUndefined())
         return 0.0;
+    const int current = m_unitSystem.currentIndex();
     return current == 0 ? m_value : qzUnitCatalogue::toUnitZero(*m_unitSystem.m_table, current, m_value);
 }
 
