@@ -1,0 +1,1308 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>XmlReaderWriterBase</name>
+    <message>
+        <source>Invalid XML element %0: &apos;%1&apos;</source>
+        <translation>无效的 XML 元素 %0：&apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Invalid XML attribute %0: &apos;%1&apos;</source>
+        <translation>无效的 XML 属性 %0：&apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAbsorbedDose</name>
+    <message>
+        <source>Gray</source>
+        <translation>戈瑞</translation>
+    </message>
+    <message>
+        <source>Joule per kilogram</source>
+        <translation>焦耳每千克</translation>
+    </message>
+    <message>
+        <source>Square meter per square second</source>
+        <translation>平方米每二次方秒</translation>
+    </message>
+    <message>
+        <source>Absorbed dose (of radiation)</source>
+        <translation>吸收剂量（辐射）</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAcceleration</name>
+    <message>
+        <source>Meter per square second</source>
+        <translation>米每二次方秒</translation>
+    </message>
+    <message>
+        <source>Inches per square second</source>
+        <translation>英寸每二次方秒</translation>
+    </message>
+    <message>
+        <source>Feet per square second</source>
+        <translation>英尺每二次方秒</translation>
+    </message>
+    <message>
+        <source>Inches per minute per second</source>
+        <translation>英寸每分每秒</translation>
+    </message>
+    <message>
+        <source>Feet per minute per second</source>
+        <translation>英尺每分每秒</translation>
+    </message>
+    <message>
+        <source>Miles per hour per second</source>
+        <translation>英里每小时每秒</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>伽</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>加速度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAngle</name>
+    <message>
+        <source>Radian</source>
+        <translation>弧度</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>度</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>平面角</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAngularVelocity</name>
+    <message>
+        <source>Radians per second</source>
+        <translation>弧度每秒</translation>
+    </message>
+    <message>
+        <source>Revolutions per second</source>
+        <translation>转每秒</translation>
+    </message>
+    <message>
+        <source>Rps</source>
+        <translation>r/s</translation>
+    </message>
+    <message>
+        <source>Revolutions per minute</source>
+        <translation>转每分</translation>
+    </message>
+    <message>
+        <source>Rpm</source>
+        <translation>r/min</translation>
+    </message>
+    <message>
+        <source>Revolutions per hour</source>
+        <translation>转每小时</translation>
+    </message>
+    <message>
+        <source>Rph</source>
+        <translation>r/h</translation>
+    </message>
+    <message>
+        <source>Angle velocity</source>
+        <translation>角速度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitArea</name>
+    <message>
+        <source>Square meter</source>
+        <translation>平方米</translation>
+    </message>
+    <message>
+        <source>Square centimeter</source>
+        <translation>平方厘米</translation>
+    </message>
+    <message>
+        <source>Square millimeter</source>
+        <translation>平方毫米</translation>
+    </message>
+    <message>
+        <source>Square micrometer</source>
+        <translation>平方微米</translation>
+    </message>
+    <message>
+        <source>Square kilometer</source>
+        <translation>平方千米</translation>
+    </message>
+    <message>
+        <source>Square foot</source>
+        <translation>平方英尺</translation>
+    </message>
+    <message>
+        <source>Square inch</source>
+        <translation>平方英寸</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>面积</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAreicElectricalConductivity</name>
+    <message>
+        <source>per ohm square meter</source>
+        <translation>每欧姆平方米</translation>
+    </message>
+    <message>
+        <source>per milliohm square meter</source>
+        <translation>每毫欧平方米</translation>
+    </message>
+    <message>
+        <source>per microhm square meter</source>
+        <translation>每微欧平方米</translation>
+    </message>
+    <message>
+        <source>per nanoohm square meter</source>
+        <translation>每纳欧平方米</translation>
+    </message>
+    <message>
+        <source>Electrical contact conductivity</source>
+        <translation>接触电导率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitCurrent</name>
+    <message>
+        <source>Ampere</source>
+        <translation>安培</translation>
+    </message>
+    <message>
+        <source>Milliampere</source>
+        <translation>毫安</translation>
+    </message>
+    <message>
+        <source>Kiloampere</source>
+        <translation>千安</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>电流</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitDensity</name>
+    <message>
+        <source>Kilograms per cubic meter</source>
+        <translation>千克每立方米</translation>
+    </message>
+    <message>
+        <source>Kilograms per cubic centimeter</source>
+        <translation>千克每立方厘米</translation>
+    </message>
+    <message>
+        <source>Kilograms per cubic millimeter</source>
+        <translation>千克每立方毫米</translation>
+    </message>
+    <message>
+        <source>Pound per cubic foot</source>
+        <translation>磅每立方英尺</translation>
+    </message>
+    <message>
+        <source>Pound per cubic inch</source>
+        <translation>磅每立方英寸</translation>
+    </message>
+    <message>
+        <source>Ton per cubic centimeter</source>
+        <translation>吨每立方厘米</translation>
+    </message>
+    <message>
+        <source>Gram per cubic centimeter</source>
+        <translation>克每立方厘米</translation>
+    </message>
+    <message>
+        <source>Megagram per cubic millimeter</source>
+        <translation>兆克每立方毫米</translation>
+    </message>
+    <message>
+        <source>Gram per cubic meter</source>
+        <translation>克每立方米</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>密度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitDiffusivity</name>
+    <message>
+        <source>Square meters per second</source>
+        <translation>平方米每秒</translation>
+    </message>
+    <message>
+        <source>Diffusivity</source>
+        <translation>扩散系数</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitDistancePerRevolution</name>
+    <message>
+        <source>Meter per revolution</source>
+        <translation>米每转</translation>
+    </message>
+    <message>
+        <source>Centimeter per revolution</source>
+        <translation>厘米每转</translation>
+    </message>
+    <message>
+        <source>Millimeter per revolution</source>
+        <translation>毫米每转</translation>
+    </message>
+    <message>
+        <source>Foot per revolution</source>
+        <translation>英尺每转</translation>
+    </message>
+    <message>
+        <source>Inch per revolution</source>
+        <translation>英寸每转</translation>
+    </message>
+    <message>
+        <source>Mile per revolution</source>
+        <translation>英里每转</translation>
+    </message>
+    <message>
+        <source>Mil per revolution</source>
+        <translation>密耳每转</translation>
+    </message>
+    <message>
+        <source>Kilometer per revolution</source>
+        <translation>千米每转</translation>
+    </message>
+    <message>
+        <source>m/r</source>
+        <comment>Einheit Weg pro Umdrehung [m/U]</comment>
+        <translation>m/r</translation>
+    </message>
+    <message>
+        <source>cm/r</source>
+        <comment>Einheit Weg pro Umdrehung [cm/U]</comment>
+        <translation>cm/r</translation>
+    </message>
+    <message>
+        <source>mm/r</source>
+        <comment>Einheit Weg pro Umdrehung [mm/U]</comment>
+        <translation>mm/r</translation>
+    </message>
+    <message>
+        <source>ft/r</source>
+        <comment>Einheit Weg pro Umdrehung [ft/U]</comment>
+        <translation>ft/r</translation>
+    </message>
+    <message>
+        <source>in/r</source>
+        <comment>Einheit Weg pro Umdrehung [in/U]</comment>
+        <translation>in/r</translation>
+    </message>
+    <message>
+        <source>mi/r</source>
+        <comment>Einheit Weg pro Umdrehung [mi/U]</comment>
+        <translation>mi/r</translation>
+    </message>
+    <message>
+        <source>mil/r</source>
+        <comment>Einheit Weg pro Umdrehung [mil/U]</comment>
+        <translation>mil/r</translation>
+    </message>
+    <message>
+        <source>km/r</source>
+        <comment>Einheit Weg pro Umdrehung [km/U]</comment>
+        <translation>km/r</translation>
+    </message>
+    <message>
+        <source>Distance per revolution</source>
+        <comment>de=Weg pro Umdrehung</comment>
+        <translation>每转行程</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitElectricField</name>
+    <message>
+        <source>Volt/meter</source>
+        <translation>伏特/米</translation>
+    </message>
+    <message>
+        <source>V/m</source>
+        <translation>V/m</translation>
+    </message>
+    <message>
+        <source>Electric field intensity</source>
+        <translation>电场强度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitElectricalConductivity</name>
+    <message>
+        <source>1 / (Ohm * meter)</source>
+        <translation>1 / (欧姆 * 米)</translation>
+    </message>
+    <message>
+        <source>1 / (%1Ohm * meter)</source>
+        <translation>1 / (%1欧姆 * 米)</translation>
+    </message>
+    <message>
+        <source>Electrical conductivity</source>
+        <translation>电导率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitElectricalCurrentDensity</name>
+    <message>
+        <source>Ampere per square meter</source>
+        <translation>安培每平方米</translation>
+    </message>
+    <message>
+        <source>Microampere per square meter</source>
+        <translation>微安每平方米</translation>
+    </message>
+    <message>
+        <source>Milliampere per square meter</source>
+        <translation>毫安每平方米</translation>
+    </message>
+    <message>
+        <source>Kiloampere per square meter</source>
+        <translation>千安每平方米</translation>
+    </message>
+    <message>
+        <source>Megaampere per square meter</source>
+        <translation>兆安每平方米</translation>
+    </message>
+    <message>
+        <source>Current density</source>
+        <translation>电流密度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitElectricalResistivity</name>
+    <message>
+        <source>Ohm * meter</source>
+        <translation>欧姆 * 米</translation>
+    </message>
+    <message>
+        <source>%1Ohm * meter</source>
+        <translation>%1欧姆 * 米</translation>
+    </message>
+    <message>
+        <source>Electrical resistivity</source>
+        <comment>Electrical resistivity Material specific value, does not depend on other factors like geometry (DO NOT confuse with &apos;Resistance&apos;)</comment>
+        <translation>电阻率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitEnergy</name>
+    <message>
+        <source>Joule</source>
+        <translation>焦耳</translation>
+    </message>
+    <message>
+        <source>Kilojoule</source>
+        <translation>千焦</translation>
+    </message>
+    <message>
+        <source>Kilowatt hour</source>
+        <translation>千瓦时</translation>
+    </message>
+    <message>
+        <source>Electron volt</source>
+        <translation>电子伏</translation>
+    </message>
+    <message>
+        <source>Kilopond meter</source>
+        <translation>公斤力米</translation>
+    </message>
+    <message>
+        <source>Calorie (IT)</source>
+        <translation>卡（国际蒸汽表）</translation>
+    </message>
+    <message>
+        <source>British thermal unit (IT)</source>
+        <translation>英热单位（国际蒸汽表）</translation>
+    </message>
+    <message>
+        <source>Inch-Pound Force</source>
+        <translation>英寸磅力</translation>
+    </message>
+    <message>
+        <source>Foot-Pound Force</source>
+        <translation>英尺磅力</translation>
+    </message>
+    <message>
+        <source>Megajoule</source>
+        <translation>兆焦</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>能量</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitEnergyDensity</name>
+    <message>
+        <source>Joule per cubic meter</source>
+        <translation>焦耳每立方米</translation>
+    </message>
+    <message>
+        <source>Microjoule per cubic meter</source>
+        <translation>微焦每立方米</translation>
+    </message>
+    <message>
+        <source>Millijoule per cubic meter</source>
+        <translation>毫焦每立方米</translation>
+    </message>
+    <message>
+        <source>Kilojoule per cubic meter</source>
+        <translation>千焦每立方米</translation>
+    </message>
+    <message>
+        <source>Megajoule per cubic meter</source>
+        <translation>兆焦每立方米</translation>
+    </message>
+    <message>
+        <source>Joule per cubic millimeter</source>
+        <translation>焦耳每立方毫米</translation>
+    </message>
+    <message>
+        <source>Energy density</source>
+        <translation>能量密度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitEnergyLength</name>
+    <message>
+        <source>Energy input per unit length</source>
+        <translation>线能量</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitForce</name>
+    <message>
+        <source>Newton</source>
+        <translation>牛顿</translation>
+    </message>
+    <message>
+        <source>Poundal</source>
+        <translation>磅达</translation>
+    </message>
+    <message>
+        <source>Ounce (Force)</source>
+        <translation>盎司力</translation>
+    </message>
+    <message>
+        <source>Pound (Force)</source>
+        <translation>磅力</translation>
+    </message>
+    <message>
+        <source>Kilopond</source>
+        <translation>公斤力</translation>
+    </message>
+    <message>
+        <source>Ton (Force)</source>
+        <translation>吨力</translation>
+    </message>
+    <message>
+        <source>Dyne</source>
+        <translation>达因</translation>
+    </message>
+    <message>
+        <source>Kilonewton</source>
+        <translation>千牛</translation>
+    </message>
+    <message>
+        <source>Short ton</source>
+        <translation>短吨力</translation>
+    </message>
+    <message>
+        <source>Long ton</source>
+        <translation>长吨力</translation>
+    </message>
+    <message>
+        <source>Kilopound (Force)</source>
+        <translation>千磅力</translation>
+    </message>
+    <message>
+        <source>Kilogram-force</source>
+        <translation>千克力</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>力</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitForceLength</name>
+    <message>
+        <source>Newton per meter</source>
+        <translation>牛顿每米</translation>
+    </message>
+    <message>
+        <source>Newton per Millimeter</source>
+        <translation>牛顿每毫米</translation>
+    </message>
+    <message>
+        <source>Kilonewton per Millimeter</source>
+        <translation>千牛每毫米</translation>
+    </message>
+    <message>
+        <source>Force per length</source>
+        <translation>单位长度上的力</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitForcePerVolume</name>
+    <message>
+        <source>Newton per cubic meter</source>
+        <translation>牛顿每立方米</translation>
+    </message>
+    <message>
+        <source>Force per volume</source>
+        <translation>单位体积上的力</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitFrequency</name>
+    <message>
+        <source>Hertz</source>
+        <translation>赫兹</translation>
+    </message>
+    <message>
+        <source>Vibrations per second</source>
+        <translation>次每秒</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitGrainSize</name>
+    <message>
+        <source>Micrometer</source>
+        <translation>微米</translation>
+    </message>
+    <message>
+        <source>ASTM</source>
+        <translation>ASTM</translation>
+    </message>
+    <message>
+        <source>Grain size</source>
+        <translation>晶粒度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHardness</name>
+    <message>
+        <source>Newton per square meter</source>
+        <translation>牛顿每平方米</translation>
+    </message>
+    <message>
+        <source>Newton per square millimeter</source>
+        <translation>牛顿每平方毫米</translation>
+    </message>
+    <message>
+        <source>Pound-force per square inch</source>
+        <translation>磅力每平方英寸</translation>
+    </message>
+    <message>
+        <source>Rockwell hardness</source>
+        <translation>洛氏硬度</translation>
+    </message>
+    <message>
+        <source>Brinell hardness</source>
+        <translation>布氏硬度</translation>
+    </message>
+    <message>
+        <source>Vickers hardness</source>
+        <translation>维氏硬度</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>硬度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHeat</name>
+    <message>
+        <source>Joule</source>
+        <translation>焦耳</translation>
+    </message>
+    <message>
+        <source>Kilojoule</source>
+        <translation>千焦</translation>
+    </message>
+    <message>
+        <source>Calorie (IT)</source>
+        <translation>卡（国际蒸汽表）</translation>
+    </message>
+    <message>
+        <source>Kilocalorie (IT)</source>
+        <translation>千卡（国际蒸汽表）</translation>
+    </message>
+    <message>
+        <source>British thermal unit (IT)</source>
+        <translation>英热单位（国际蒸汽表）</translation>
+    </message>
+    <message>
+        <source>Heat energy</source>
+        <translation>热量</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHeatCapacity</name>
+    <message>
+        <source>Heat capacity</source>
+        <translation>热容</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHeatFlux</name>
+    <message>
+        <source>Heat flow</source>
+        <translation>热流密度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHeatTransferCoefficient</name>
+    <message>
+        <source>Heat transfer coefficient</source>
+        <translation>传热系数</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitLatentHeat</name>
+    <message>
+        <source>Joule per kilogram</source>
+        <translation>焦耳每千克</translation>
+    </message>
+    <message>
+        <source>Joule per gram</source>
+        <translation>焦耳每克</translation>
+    </message>
+    <message>
+        <source>Millimeter squared per second squared</source>
+        <translation>平方毫米每二次方秒</translation>
+    </message>
+    <message>
+        <source>Latent heat</source>
+        <translation>比潜热</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitLength</name>
+    <message>
+        <source>Meter</source>
+        <translation>米</translation>
+    </message>
+    <message>
+        <source>Centimeter</source>
+        <translation>厘米</translation>
+    </message>
+    <message>
+        <source>Millimeter</source>
+        <translation>毫米</translation>
+    </message>
+    <message>
+        <source>Foot</source>
+        <translation>英尺</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>英寸</translation>
+    </message>
+    <message>
+        <source>Mile</source>
+        <translation>英里</translation>
+    </message>
+    <message>
+        <source>Mil</source>
+        <translation>密耳</translation>
+    </message>
+    <message>
+        <source>Micron</source>
+        <translation>微米</translation>
+    </message>
+    <message>
+        <source>Microinch</source>
+        <translation>微英寸</translation>
+    </message>
+    <message>
+        <source>Kilometer</source>
+        <translation>千米</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>长度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMagneticField</name>
+    <message>
+        <source>Ampere/meter</source>
+        <translation>安培/米</translation>
+    </message>
+    <message>
+        <source>A/m</source>
+        <translation>A/m</translation>
+    </message>
+    <message>
+        <source>Magnetic field intensity</source>
+        <translation>磁场强度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMagneticInduction</name>
+    <message>
+        <source>Tesla</source>
+        <translation>特斯拉</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Magnetic induction</source>
+        <translation>磁感应强度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMass</name>
+    <message>
+        <source>Kilogram</source>
+        <translation>千克</translation>
+    </message>
+    <message>
+        <source>Gram</source>
+        <translation>克</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation>吨</translation>
+    </message>
+    <message>
+        <source>Pound</source>
+        <translation>磅</translation>
+    </message>
+    <message>
+        <source>Ounce</source>
+        <translation>盎司</translation>
+    </message>
+    <message>
+        <source>Slug</source>
+        <translation>斯勒格</translation>
+    </message>
+    <message>
+        <source>Megagram</source>
+        <translation>兆克</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>质量</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMassFluxDensity</name>
+    <message>
+        <source>Kilogram per square meter and second</source>
+        <translation>千克每平方米秒</translation>
+    </message>
+    <message>
+        <source>Mass flux density</source>
+        <translation>质量流密度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMassFraction</name>
+    <message>
+        <source>Weight percent</source>
+        <translation>质量百分数</translation>
+    </message>
+    <message>
+        <source>Weight fraction</source>
+        <translation>质量分数（小数）</translation>
+    </message>
+    <message>
+        <source>Mass fraction</source>
+        <translation>质量分数</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMassFractionGradient</name>
+    <message>
+        <source>Weight percent per meter</source>
+        <translation>质量百分数每米</translation>
+    </message>
+    <message>
+        <source>Mass fraction gradient</source>
+        <translation>质量分数梯度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMomentOfInertia</name>
+    <message>
+        <source>Moment of inertia</source>
+        <translation>转动惯量</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitOfInformation</name>
+    <message>
+        <source>Bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>Kilobyte</source>
+        <translation>千字节</translation>
+    </message>
+    <message>
+        <source>Megabyte</source>
+        <translation>兆字节</translation>
+    </message>
+    <message>
+        <source>Gigabyte</source>
+        <translation>吉字节</translation>
+    </message>
+    <message>
+        <source>Terabyte</source>
+        <translation>太字节</translation>
+    </message>
+    <message>
+        <source>Unit of information</source>
+        <translation>信息量</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitPercent</name>
+    <message>
+        <source>Percent</source>
+        <translation>百分数</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>比率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitPower</name>
+    <message>
+        <source>Watt</source>
+        <translation>瓦特</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>功率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitSpecificHeatCapacity</name>
+    <message>
+        <source>Specific heat capacity</source>
+        <translation>比热容</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitSpeed</name>
+    <message>
+        <source>Meters per second</source>
+        <translation>米每秒</translation>
+    </message>
+    <message>
+        <source>Millimeters per second</source>
+        <translation>毫米每秒</translation>
+    </message>
+    <message>
+        <source>Feet per second</source>
+        <translation>英尺每秒</translation>
+    </message>
+    <message>
+        <source>Inches per second</source>
+        <translation>英寸每秒</translation>
+    </message>
+    <message>
+        <source>Miles per second</source>
+        <translation>英里每秒</translation>
+    </message>
+    <message>
+        <source>Meters per minute</source>
+        <translation>米每分</translation>
+    </message>
+    <message>
+        <source>Kilometers per hour</source>
+        <translation>千米每小时</translation>
+    </message>
+    <message>
+        <source>Centimeters per second</source>
+        <translation>厘米每秒</translation>
+    </message>
+    <message>
+        <source>Centimeters per minute</source>
+        <translation>厘米每分</translation>
+    </message>
+    <message>
+        <source>Inches per minute</source>
+        <translation>英寸每分</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>速度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitStrainRate</name>
+    <message>
+        <source>Strain rate</source>
+        <translation>应变速率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitStress</name>
+    <message>
+        <source>Pascal</source>
+        <translation>帕斯卡</translation>
+    </message>
+    <message>
+        <source>Megapascal</source>
+        <translation>兆帕</translation>
+    </message>
+    <message>
+        <source>Kilopascal</source>
+        <translation>千帕</translation>
+    </message>
+    <message>
+        <source>Pièze</source>
+        <translation>皮兹</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>巴</translation>
+    </message>
+    <message>
+        <source>Technical atmosphere</source>
+        <translation>工程大气压</translation>
+    </message>
+    <message>
+        <source>Physical atmosphere</source>
+        <translation>标准大气压</translation>
+    </message>
+    <message>
+        <source>Torr</source>
+        <translation>托</translation>
+    </message>
+    <message>
+        <source>Pounds per square inch</source>
+        <translation>磅每平方英寸</translation>
+    </message>
+    <message>
+        <source>Pounds per square foot</source>
+        <translation>磅每平方英尺</translation>
+    </message>
+    <message>
+        <source>Newton per square millimeter</source>
+        <translation>牛顿每平方毫米</translation>
+    </message>
+    <message>
+        <source>Kilograms per square inch</source>
+        <translation>千克每平方英寸</translation>
+    </message>
+    <message>
+        <source>Kilograms per square centimeter</source>
+        <translation>千克每平方厘米</translation>
+    </message>
+    <message>
+        <source>Kilograms per square millimeter</source>
+        <translation>千克每平方毫米</translation>
+    </message>
+    <message>
+        <source>Stress</source>
+        <translation>应力</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTemperature</name>
+    <message>
+        <source>Kelvin</source>
+        <translation>开尔文</translation>
+    </message>
+    <message>
+        <source>Degrees Celsius</source>
+        <translation>摄氏度</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit</source>
+        <translation>华氏度</translation>
+    </message>
+    <message>
+        <source>Degrees Rankine</source>
+        <translation>兰氏度</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>温度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTemperatureDifference</name>
+    <message>
+        <source>Kelvin</source>
+        <translation>开尔文</translation>
+    </message>
+    <message>
+        <source>Degrees Celsius</source>
+        <translation>摄氏度</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit</source>
+        <translation>华氏度</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>温差</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTemperatureGradient</name>
+    <message>
+        <source>Kelvin per meter</source>
+        <translation>开尔文每米</translation>
+    </message>
+    <message>
+        <source>Kelvin per centimeter</source>
+        <translation>开尔文每厘米</translation>
+    </message>
+    <message>
+        <source>Kelvin per millimeter</source>
+        <translation>开尔文每毫米</translation>
+    </message>
+    <message>
+        <source>Temperature gradient</source>
+        <translation>温度梯度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTemperatureRate</name>
+    <message>
+        <source>Kelvin per second</source>
+        <translation>开尔文每秒</translation>
+    </message>
+    <message>
+        <source>Kelvin per minute</source>
+        <translation>开尔文每分</translation>
+    </message>
+    <message>
+        <source>Kelvin per hour</source>
+        <translation>开尔文每小时</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit per second</source>
+        <translation>华氏度每秒</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit per minute</source>
+        <translation>华氏度每分</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit per hour</source>
+        <translation>华氏度每小时</translation>
+    </message>
+    <message>
+        <source>Temperature rate</source>
+        <translation>温度变化率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitThermalConductivity</name>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>热导率</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitThermalExpansion</name>
+    <message>
+        <source>1/°C</source>
+        <translation>1/°C</translation>
+    </message>
+    <message>
+        <source>Thermal expansion coeff.</source>
+        <translation>热膨胀系数</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTime</name>
+    <message>
+        <source>Second</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Millisecond</source>
+        <translation>毫秒</translation>
+    </message>
+    <message>
+        <source>Microsecond</source>
+        <translation>微秒</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTorque</name>
+    <message>
+        <source>Newton meter</source>
+        <translation>牛顿米</translation>
+    </message>
+    <message>
+        <source>Foot pounds</source>
+        <translation>英尺磅</translation>
+    </message>
+    <message>
+        <source>Inch pounds</source>
+        <translation>英寸磅</translation>
+    </message>
+    <message>
+        <source>Inch ounce-force</source>
+        <translation>英寸盎司力</translation>
+    </message>
+    <message>
+        <source>Foot ounce-force</source>
+        <translation>英尺盎司力</translation>
+    </message>
+    <message>
+        <source>Foot-poundal</source>
+        <translation>英尺磅达</translation>
+    </message>
+    <message>
+        <source>Kilogram-force meter</source>
+        <translation>千克力米</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>转矩</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTripCoefficient</name>
+    <message>
+        <source>Square millimeter per newton</source>
+        <translation>平方毫米每牛顿</translation>
+    </message>
+    <message>
+        <source>Square inch per kilopound</source>
+        <translation>平方英寸每千磅</translation>
+    </message>
+    <message>
+        <source>Square meter per newton</source>
+        <translation>平方米每牛顿</translation>
+    </message>
+    <message>
+        <source>Trip coefficient</source>
+        <translation>TRIP 系数</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTurningStiffness</name>
+    <message>
+        <source>Turning stiffness</source>
+        <translation>扭转刚度</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitUndefined</name>
+    <message>
+        <source>Size of dimension one</source>
+        <translation>量纲一的量</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitVoltage</name>
+    <message>
+        <source>Volt</source>
+        <translation>伏特</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>电压</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitVolume</name>
+    <message>
+        <source>Cubic meter</source>
+        <translation>立方米</translation>
+    </message>
+    <message>
+        <source>Cubic centimeter</source>
+        <translation>立方厘米</translation>
+    </message>
+    <message>
+        <source>Cubic millimeter</source>
+        <translation>立方毫米</translation>
+    </message>
+    <message>
+        <source>Cubic foot</source>
+        <translation>立方英尺</translation>
+    </message>
+    <message>
+        <source>Cubic inch</source>
+        <translation>立方英寸</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>体积</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitVolumePerTime</name>
+    <message>
+        <source>cubic meters per second</source>
+        <translation>立方米每秒</translation>
+    </message>
+    <message>
+        <source>liters per second</source>
+        <translation>升每秒</translation>
+    </message>
+    <message>
+        <source>liters per minute</source>
+        <translation>升每分</translation>
+    </message>
+    <message>
+        <source>cubic meters per minute</source>
+        <translation>立方米每分</translation>
+    </message>
+    <message>
+        <source>cubic centimeters per hour</source>
+        <translation>立方厘米每小时</translation>
+    </message>
+    <message>
+        <source>cubic centimeters per second</source>
+        <translation>立方厘米每秒</translation>
+    </message>
+    <message>
+        <source>cubic millimeters per second</source>
+        <translation>立方毫米每秒</translation>
+    </message>
+    <message>
+        <source>Volume flow</source>
+        <translation>体积流量</translation>
+    </message>
+</context>
+</TS>
