@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Electrical contact conductivity</source>
-        <translation>Měrná elektrická vodivost kontaktu</translation>
+        <translation>Elektrická vodivost kontaktu</translation>
     </message>
 </context>
 <context>
@@ -858,7 +858,7 @@
     <name>qzUnitOfInformation</name>
     <message>
         <source>Bytes</source>
-        <translation>Bajty</translation>
+        <translation>Bajt</translation>
     </message>
     <message>
         <source>Kilobyte</source>
