@@ -29,21 +29,25 @@ QStringList tokens(const QString& symbol)
     return symbol.split(QRegularExpression(QStringLiteral("[\\s/·*()^0-9²³⁻]+")), Qt::SkipEmptyParts);
 }
 
-struct Texts
+struct Unit
 {
-    QList<qzUnitSystem::Dimension> dimensions = qzUnitSystem::getDimensions();
-    QVector<QStringList> names;   // per dimension of getDimensions(), by unit index
-    QVector<QStringList> symbols; // the same for symbols
+    qzUnitSystem::Dimension dimension;
+    int index;
+    QString name;
+    QString symbol;
 };
 
-// The unit names and symbols of every dimension under the installed translators.
-Texts texts()
+// Every unit of every dimension, named under the installed translators; the
+// units of a dimension follow each other in index order.
+QVector<Unit> units()
 {
-    Texts all;
-    for (qzUnitSystem::Dimension dimension : all.dimensions) {
+    QVector<Unit> all;
+    for (qzUnitSystem::Dimension dimension : qzUnitSystem::getDimensions()) {
         const qzUnitSystem system(dimension);
-        all.names.append(system.names());
-        all.symbols.append(system.symbols());
+        const QStringList names = system.names();
+        const QStringList symbols = system.symbols();
+        for (int i = 0; i < names.size(); ++i)
+            all.append({ dimension, i, names.at(i), symbols.value(i) });
     }
     return all;
 }
@@ -72,10 +76,8 @@ class tst_qzUnitCatalogues : public QObject
 private slots:
     void placeholdersKept_data() { languages(); }
     void placeholdersKept();
-    void unitsStayApart_data() { languages(); }
-    void unitsStayApart();
-    void symbolsStaySymbols_data() { languages(); }
-    void symbolsStaySymbols();
+    void unitTexts_data() { languages(); }
+    void unitTexts();
 
 private:
     static void languages();
@@ -122,63 +124,41 @@ void tst_qzUnitCatalogues::placeholdersKept()
     QVERIFY(checked > 0);
 }
 
-// Two units of one dimension that read alike in a language could not be told
-// apart, unless their English texts coincide already; and a translated name,
-// typed back, finds its own unit, not one whose symbol or English name it is.
-void tst_qzUnitCatalogues::unitsStayApart()
+void tst_qzUnitCatalogues::unitTexts()
 {
     QFETCH(QString, language);
-    const Texts english = texts();
+    const QVector<Unit> english = units();
     const Catalogue catalogue(language);
     QVERIFY(catalogue.loaded);
-    const Texts translated = texts();
-    for (int d = 0; d < english.names.size(); ++d) {
-        for (int i = 0; i < english.names.at(d).size(); ++i) {
-            const QString name = translated.names.at(d).at(i);
-            const auto found = qzUnitSystem::findUnits(name, english.dimensions.at(d));
-            QVERIFY2(found.size() == 1 && english.names.at(d).at(found.first().second) == english.names.at(d).at(i),
-                     qPrintable(english.names.at(d).at(i) + QLatin1String(" -> ") + name));
-            for (int j = 0; j < i; ++j) {
-                const QString pair = english.names.at(d).at(j) + QLatin1String(", ") + english.names.at(d).at(i);
-                QVERIFY2(translated.names.at(d).at(i) != translated.names.at(d).at(j)
-                             || english.names.at(d).at(i) == english.names.at(d).at(j), qPrintable(pair));
-                QVERIFY2(translated.symbols.at(d).at(i) != translated.symbols.at(d).at(j)
-                             || english.symbols.at(d).at(i) == english.symbols.at(d).at(j), qPrintable(pair));
-            }
-        }
-    }
-}
-
-// A symbol that the catalogue translates stays a symbol, not the unit's
-// name, and keeps every piece that is an untranslated unit symbol elsewhere
-// ("mm" of "mm/r", "A" and "m" of "A/m"): only the abbreviations of words
-// change with the language.
-void tst_qzUnitCatalogues::symbolsStaySymbols()
-{
-    QFETCH(QString, language);
-    const Texts english = texts();
-    const Catalogue catalogue(language);
-    QVERIFY(catalogue.loaded);
-    const Texts translated = texts();
+    const QVector<Unit> translated = units();
     QSet<QString> international; // the pieces of the symbols the catalogue leaves alone
-    for (int d = 0; d < english.symbols.size(); ++d)
-        for (int i = 0; i < english.symbols.at(d).size(); ++i)
-            if (translated.symbols.at(d).at(i) == english.symbols.at(d).at(i))
-                for (const QString& piece : tokens(english.symbols.at(d).at(i)))
-                    international.insert(piece);
-    for (int d = 0; d < english.symbols.size(); ++d) {
-        for (int i = 0; i < english.symbols.at(d).size(); ++i) {
-            const QString symbol = english.symbols.at(d).at(i);
-            const QString translation = translated.symbols.at(d).at(i);
-            if (translation == symbol)
-                continue;
-            const QString what = symbol + QLatin1String(" -> ") + translation;
-            QVERIFY2(!translation.isEmpty() && !translation.contains(QLatin1Char(' ')), qPrintable(what));
-            QVERIFY2(translation != translated.names.at(d).at(i) || symbol == english.names.at(d).at(i), qPrintable(what));
-            const QStringList kept = tokens(translation);
-            for (const QString& piece : tokens(symbol))
-                QVERIFY2(!international.contains(piece) || kept.contains(piece), qPrintable(what));
-        }
+    for (int k = 0; k < english.size(); ++k)
+        if (translated.at(k).symbol == english.at(k).symbol)
+            for (const QString& piece : tokens(english.at(k).symbol))
+                international.insert(piece);
+
+    for (int k = 0; k < english.size(); ++k) {
+        const Unit& en = english.at(k);
+        const Unit& tr = translated.at(k);
+        const int first = k - en.index; // the dimension's unit 0
+        const QByteArray message = (en.name + QLatin1String(" -> ") + tr.name + QLatin1String(", ") + tr.symbol).toUtf8();
+        // Two units of a dimension read alike only where their English texts
+        // do: typed back, a name finds its own unit, not an earlier one of the
+        // same name, nor one whose symbol or English name it is.
+        const auto found = qzUnitSystem::findUnits(tr.name, en.dimension);
+        QVERIFY2(found.size() == 1 && english.at(first + found.first().second).name == en.name, message.constData());
+        for (int j = first; j < k; ++j)
+            QVERIFY2(tr.symbol != translated.at(j).symbol || en.symbol == english.at(j).symbol, message.constData());
+        // A translated symbol stays a symbol, not the name, and keeps every
+        // piece that is an untranslated symbol elsewhere ("mm" of "mm/r", "A"
+        // and "m" of "A/m"): only abbreviations of words change.
+        if (tr.symbol == en.symbol)
+            continue;
+        QVERIFY2(!tr.symbol.isEmpty() && !tr.symbol.contains(QLatin1Char(' ')), message.constData());
+        QVERIFY2(tr.symbol != tr.name || en.symbol == en.name, message.constData());
+        const QStringList kept = tokens(tr.symbol);
+        for (const QString& piece : tokens(en.symbol))
+            QVERIFY2(!international.contains(piece) || kept.contains(piece), message.constData());
     }
 }
 
