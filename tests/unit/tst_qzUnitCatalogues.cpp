@@ -115,9 +115,11 @@ void tst_qzUnitCatalogues::placeholdersKept()
         } else if (name == QLatin1String("source")) {
             source = xml.readElementText();
         } else if ((name == QLatin1String("translation") && !numerus) || name == QLatin1String("numerusform")) {
+            // An empty translation is one still to be made, which the drift test reports.
             const QString translation = xml.readElementText();
-            QVERIFY2(placeholders(translation) == placeholders(source), qPrintable(source + QLatin1String(" -> ") + translation));
-            ++checked;
+            QVERIFY2(translation.isEmpty() || placeholders(translation) == placeholders(source),
+                     qPrintable(source + QLatin1String(" -> ") + translation));
+            checked += !translation.isEmpty();
         }
     }
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
