@@ -96,6 +96,7 @@ void tst_qzunit::results_data()
     QTest::newRow("bytes") << words("bytes 1536") << "1.5 kB" << 0;
     QTest::newRow("bytes from megabytes") << words("bytes 2 MB") << "2.0 MB" << 0;
     QTest::newRow("German unit names") << words("convert 1 Zoll Fuß --lang de --precision 4") << "0.08333 ft" << 0;
+    QTest::newRow("French unit names") << words("convert 1 Pouce Pied --lang fr --precision 4") << "0.08333 ft" << 0;
     QTest::newRow("hardness inside both ranges") << words("hardness 30 HRC HV --precision 4") << "301.7 HV" << 0;
     QTest::newRow("hardness, result below the HRC range") << words("hardness 200 HV HRC") << "9.1 HRC" << 1;
     QTest::newRow("hardness below the table") << words("hardness 50HV HRC") << "0.0 HRC" << 2;

@@ -1,13 +1,14 @@
 # Runs lupdate over the library's sources into a copy of a .ts file and fails
 # when the copy differs: a text added, changed or removed in the sources
-# without the translations following.
-# Arguments: LUPDATE, SOURCE_DIR, TS, WORK.
+# without the translations following. Fails as well while a text of the
+# catalogue waits for its translation.
+# Arguments: LUPDATE, SOURCE_DIR, TS, LANGUAGE (the catalogue's), WORK.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 get_filename_component(name ${TS} NAME)
 configure_file(${TS} ${WORK}/${name} COPYONLY)
 execute_process(
-    COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language de
+    COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language ${LANGUAGE}
             unit value xml dimensions -ts ${WORK}/${name}
     WORKING_DIRECTORY ${SOURCE_DIR}
     RESULT_VARIABLE result)
@@ -19,4 +20,8 @@ file(READ ${WORK}/${name} extracted)
 if(NOT committed STREQUAL extracted)
     execute_process(COMMAND diff -u ${TS} ${WORK}/${name})
     message(FATAL_ERROR "${name} is out of step with the sources; run lupdate (see README) and translate the new texts")
+endif()
+string(FIND "${committed}" "type=\"unfinished\"" unfinished)
+if(NOT unfinished EQUAL -1)
+    message(FATAL_ERROR "${name} has texts without a translation; translate them (see translations/README.md)")
 endif()

@@ -1,0 +1,168 @@
+// Every catalogue in translations/, as a host gets it by its locale: the
+// messages keep their placeholders, the units of a dimension stay apart by
+// name and by symbol, and a translated symbol remains that symbol.
+#include <qzUnitAll.h>
+
+#include "checks.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+
+namespace {
+
+// The placeholders of a text, sorted: a translation may move them, never
+// drop, add or renumber one.
+QStringList placeholders(const QString& text)
+{
+    QStringList found;
+    for (auto it = QRegularExpression(QStringLiteral("%(\\d+|n)")).globalMatch(text); it.hasNext();)
+        found.append(it.next().captured());
+    found.sort();
+    return found;
+}
+
+// The pieces of a symbol that are symbols of their own ("mm" and "r" of "mm/r").
+QStringList tokens(const QString& symbol)
+{
+    return symbol.split(QRegularExpression(QStringLiteral("[\\s/·*()^0-9²³⁻]+")), Qt::SkipEmptyParts);
+}
+
+struct Unit
+{
+    qzUnitSystem::Dimension dimension;
+    int index;
+    QString name;
+    QString symbol;
+};
+
+// Every unit of every dimension, named under the installed translators; the
+// units of a dimension follow each other in index order.
+QVector<Unit> units()
+{
+    QVector<Unit> all;
+    for (qzUnitSystem::Dimension dimension : qzUnitSystem::getDimensions()) {
+        const qzUnitSystem system(dimension);
+        const QStringList names = system.names();
+        const QStringList symbols = system.symbols();
+        for (int i = 0; i < names.size(); ++i)
+            all.append({ dimension, i, names.at(i), symbols.value(i) });
+    }
+    return all;
+}
+
+// Installs the library's catalogue for a language the way a host switching
+// its locale does, for the lifetime of the object.
+struct Catalogue
+{
+    explicit Catalogue(const QString& language)
+    {
+        loaded = translator.load(QLocale(language), QStringLiteral("qzUnit"), QStringLiteral("_"),
+                                 QStringLiteral(QZUNIT_TRANSLATIONS_DIR))
+                 && QCoreApplication::installTranslator(&translator);
+    }
+    ~Catalogue() { QCoreApplication::removeTranslator(&translator); }
+    QTranslator translator;
+    bool loaded = false;
+};
+
+} // namespace
+
+class tst_qzUnitCatalogues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void placeholdersKept_data() { languages(); }
+    void placeholdersKept();
+    void unitTexts_data() { languages(); }
+    void unitTexts();
+
+private:
+    static void languages();
+};
+
+// One row per catalogue source, so that a catalogue added to translations/
+// but not built makes the tests fail.
+void tst_qzUnitCatalogues::languages()
+{
+    QTest::addColumn<QString>("language");
+    const QDir sources(QStringLiteral(QZUNIT_TRANSLATIONS_SOURCE_DIR));
+    const QStringList files = sources.entryList({ QStringLiteral("qzUnit_*.ts") }, QDir::Files, QDir::Name);
+    QVERIFY(!files.isEmpty());
+    for (const QString& file : files) {
+        const QString language = file.mid(7, file.size() - 10);
+        QTest::newRow(qPrintable(language)) << language;
+    }
+}
+
+void tst_qzUnitCatalogues::placeholdersKept()
+{
+    QFETCH(QString, language);
+    QFile file(QStringLiteral(QZUNIT_TRANSLATIONS_SOURCE_DIR "/qzUnit_%1.ts").arg(language));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    bool numerus = false;
+    int checked = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("message")) {
+            numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (name == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if ((name == QLatin1String("translation") && !numerus) || name == QLatin1String("numerusform")) {
+            // An empty translation is one still to be made, which the drift test reports.
+            const QString translation = xml.readElementText();
+            QVERIFY2(translation.isEmpty() || placeholders(translation) == placeholders(source),
+                     qPrintable(source + QLatin1String(" -> ") + translation));
+            checked += !translation.isEmpty();
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(checked > 0);
+}
+
+void tst_qzUnitCatalogues::unitTexts()
+{
+    QFETCH(QString, language);
+    const QVector<Unit> english = units();
+    const Catalogue catalogue(language);
+    QVERIFY(catalogue.loaded);
+    const QVector<Unit> translated = units();
+    QSet<QString> international; // the pieces of the symbols the catalogue leaves alone
+    for (int k = 0; k < english.size(); ++k)
+        if (translated.at(k).symbol == english.at(k).symbol)
+            for (const QString& piece : tokens(english.at(k).symbol))
+                international.insert(piece);
+
+    for (int k = 0; k < english.size(); ++k) {
+        const Unit& en = english.at(k);
+        const Unit& tr = translated.at(k);
+        const int first = k - en.index; // the dimension's unit 0
+        const QByteArray message = (en.name + QLatin1String(" -> ") + tr.name + QLatin1String(", ") + tr.symbol).toUtf8();
+        // Two units of a dimension read alike only where their English texts
+        // do: typed back, a name finds its own unit, not an earlier one of the
+        // same name, nor one whose symbol or English name it is.
+        const auto found = qzUnitSystem::findUnits(tr.name, en.dimension);
+        QVERIFY2(found.size() == 1 && english.at(first + found.first().second).name == en.name, message.constData());
+        for (int j = first; j < k; ++j)
+            QVERIFY2(tr.symbol != translated.at(j).symbol || en.symbol == english.at(j).symbol, message.constData());
+        // A translated symbol stays a symbol, not the name, and keeps every
+        // piece that is an untranslated symbol elsewhere ("mm" of "mm/r", "A"
+        // and "m" of "A/m"): only abbreviations of words change.
+        if (tr.symbol == en.symbol)
+            continue;
+        QVERIFY2(!tr.symbol.isEmpty() && !tr.symbol.contains(QLatin1Char(' ')), message.constData());
+        QVERIFY2(tr.symbol != tr.name || en.symbol == en.name, message.constData());
+        const QStringList kept = tokens(tr.symbol);
+        for (const QString& piece : tokens(en.symbol))
+            QVERIFY2(!international.contains(piece) || kept.contains(piece), message.constData());
+    }
+}
+
+QTEST_GUILESS_MAIN(tst_qzUnitCatalogues)
+#include "tst_qzUnitCatalogues.moc"

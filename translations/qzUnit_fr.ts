@@ -1,0 +1,1308 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>XmlReaderWriterBase</name>
+    <message>
+        <source>Invalid XML element %0: &apos;%1&apos;</source>
+        <translation>Élément XML %0 non valide : « %1 »</translation>
+    </message>
+    <message>
+        <source>Invalid XML attribute %0: &apos;%1&apos;</source>
+        <translation>Attribut XML %0 non valide : « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAbsorbedDose</name>
+    <message>
+        <source>Gray</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>Joule per kilogram</source>
+        <translation>Joule par kilogramme</translation>
+    </message>
+    <message>
+        <source>Square meter per square second</source>
+        <translation>Mètre carré par seconde carrée</translation>
+    </message>
+    <message>
+        <source>Absorbed dose (of radiation)</source>
+        <translation>Dose absorbée (rayonnement)</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAcceleration</name>
+    <message>
+        <source>Meter per square second</source>
+        <translation>Mètre par seconde carrée</translation>
+    </message>
+    <message>
+        <source>Inches per square second</source>
+        <translation>Pouce par seconde carrée</translation>
+    </message>
+    <message>
+        <source>Feet per square second</source>
+        <translation>Pied par seconde carrée</translation>
+    </message>
+    <message>
+        <source>Inches per minute per second</source>
+        <translation>Pouce par minute par seconde</translation>
+    </message>
+    <message>
+        <source>Feet per minute per second</source>
+        <translation>Pied par minute par seconde</translation>
+    </message>
+    <message>
+        <source>Miles per hour per second</source>
+        <translation>Mille par heure par seconde</translation>
+    </message>
+    <message>
+        <source>Galileo</source>
+        <translation>Gal</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Accélération</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAngle</name>
+    <message>
+        <source>Radian</source>
+        <translation>Radian</translation>
+    </message>
+    <message>
+        <source>Degree</source>
+        <translation>Degré</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAngularVelocity</name>
+    <message>
+        <source>Radians per second</source>
+        <translation>Radian par seconde</translation>
+    </message>
+    <message>
+        <source>Revolutions per second</source>
+        <translation>Tour par seconde</translation>
+    </message>
+    <message>
+        <source>Rps</source>
+        <translation>tr/s</translation>
+    </message>
+    <message>
+        <source>Revolutions per minute</source>
+        <translation>Tour par minute</translation>
+    </message>
+    <message>
+        <source>Rpm</source>
+        <translation>tr/min</translation>
+    </message>
+    <message>
+        <source>Revolutions per hour</source>
+        <translation>Tour par heure</translation>
+    </message>
+    <message>
+        <source>Rph</source>
+        <translation>tr/h</translation>
+    </message>
+    <message>
+        <source>Angle velocity</source>
+        <translation>Vitesse angulaire</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitArea</name>
+    <message>
+        <source>Square meter</source>
+        <translation>Mètre carré</translation>
+    </message>
+    <message>
+        <source>Square centimeter</source>
+        <translation>Centimètre carré</translation>
+    </message>
+    <message>
+        <source>Square millimeter</source>
+        <translation>Millimètre carré</translation>
+    </message>
+    <message>
+        <source>Square micrometer</source>
+        <translation>Micromètre carré</translation>
+    </message>
+    <message>
+        <source>Square kilometer</source>
+        <translation>Kilomètre carré</translation>
+    </message>
+    <message>
+        <source>Square foot</source>
+        <translation>Pied carré</translation>
+    </message>
+    <message>
+        <source>Square inch</source>
+        <translation>Pouce carré</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Aire</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitAreicElectricalConductivity</name>
+    <message>
+        <source>per ohm square meter</source>
+        <translation>par ohm-mètre carré</translation>
+    </message>
+    <message>
+        <source>per milliohm square meter</source>
+        <translation>par milliohm-mètre carré</translation>
+    </message>
+    <message>
+        <source>per microhm square meter</source>
+        <translation>par microhm-mètre carré</translation>
+    </message>
+    <message>
+        <source>per nanoohm square meter</source>
+        <translation>par nanoohm-mètre carré</translation>
+    </message>
+    <message>
+        <source>Electrical contact conductivity</source>
+        <translation>Conductance électrique de contact</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitCurrent</name>
+    <message>
+        <source>Ampere</source>
+        <translation>Ampère</translation>
+    </message>
+    <message>
+        <source>Milliampere</source>
+        <translation>Milliampère</translation>
+    </message>
+    <message>
+        <source>Kiloampere</source>
+        <translation>Kiloampère</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Courant électrique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitDensity</name>
+    <message>
+        <source>Kilograms per cubic meter</source>
+        <translation>Kilogramme par mètre cube</translation>
+    </message>
+    <message>
+        <source>Kilograms per cubic centimeter</source>
+        <translation>Kilogramme par centimètre cube</translation>
+    </message>
+    <message>
+        <source>Kilograms per cubic millimeter</source>
+        <translation>Kilogramme par millimètre cube</translation>
+    </message>
+    <message>
+        <source>Pound per cubic foot</source>
+        <translation>Livre par pied cube</translation>
+    </message>
+    <message>
+        <source>Pound per cubic inch</source>
+        <translation>Livre par pouce cube</translation>
+    </message>
+    <message>
+        <source>Ton per cubic centimeter</source>
+        <translation>Tonne par centimètre cube</translation>
+    </message>
+    <message>
+        <source>Gram per cubic centimeter</source>
+        <translation>Gramme par centimètre cube</translation>
+    </message>
+    <message>
+        <source>Megagram per cubic millimeter</source>
+        <translation>Mégagramme par millimètre cube</translation>
+    </message>
+    <message>
+        <source>Gram per cubic meter</source>
+        <translation>Gramme par mètre cube</translation>
+    </message>
+    <message>
+        <source>Density</source>
+        <translation>Masse volumique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitDiffusivity</name>
+    <message>
+        <source>Square meters per second</source>
+        <translation>Mètre carré par seconde</translation>
+    </message>
+    <message>
+        <source>Diffusivity</source>
+        <translation>Coefficient de diffusion</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitDistancePerRevolution</name>
+    <message>
+        <source>Meter per revolution</source>
+        <translation>Mètre par tour</translation>
+    </message>
+    <message>
+        <source>Centimeter per revolution</source>
+        <translation>Centimètre par tour</translation>
+    </message>
+    <message>
+        <source>Millimeter per revolution</source>
+        <translation>Millimètre par tour</translation>
+    </message>
+    <message>
+        <source>Foot per revolution</source>
+        <translation>Pied par tour</translation>
+    </message>
+    <message>
+        <source>Inch per revolution</source>
+        <translation>Pouce par tour</translation>
+    </message>
+    <message>
+        <source>Mile per revolution</source>
+        <translation>Mille par tour</translation>
+    </message>
+    <message>
+        <source>Mil per revolution</source>
+        <translation>Mil par tour</translation>
+    </message>
+    <message>
+        <source>Kilometer per revolution</source>
+        <translation>Kilomètre par tour</translation>
+    </message>
+    <message>
+        <source>m/r</source>
+        <comment>Einheit Weg pro Umdrehung [m/U]</comment>
+        <translation>m/tr</translation>
+    </message>
+    <message>
+        <source>cm/r</source>
+        <comment>Einheit Weg pro Umdrehung [cm/U]</comment>
+        <translation>cm/tr</translation>
+    </message>
+    <message>
+        <source>mm/r</source>
+        <comment>Einheit Weg pro Umdrehung [mm/U]</comment>
+        <translation>mm/tr</translation>
+    </message>
+    <message>
+        <source>ft/r</source>
+        <comment>Einheit Weg pro Umdrehung [ft/U]</comment>
+        <translation>ft/tr</translation>
+    </message>
+    <message>
+        <source>in/r</source>
+        <comment>Einheit Weg pro Umdrehung [in/U]</comment>
+        <translation>in/tr</translation>
+    </message>
+    <message>
+        <source>mi/r</source>
+        <comment>Einheit Weg pro Umdrehung [mi/U]</comment>
+        <translation>mi/tr</translation>
+    </message>
+    <message>
+        <source>mil/r</source>
+        <comment>Einheit Weg pro Umdrehung [mil/U]</comment>
+        <translation>mil/tr</translation>
+    </message>
+    <message>
+        <source>km/r</source>
+        <comment>Einheit Weg pro Umdrehung [km/U]</comment>
+        <translation>km/tr</translation>
+    </message>
+    <message>
+        <source>Distance per revolution</source>
+        <comment>de=Weg pro Umdrehung</comment>
+        <translation>Distance par tour</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitElectricField</name>
+    <message>
+        <source>Volt/meter</source>
+        <translation>Volt/mètre</translation>
+    </message>
+    <message>
+        <source>V/m</source>
+        <translation>V/m</translation>
+    </message>
+    <message>
+        <source>Electric field intensity</source>
+        <translation>Champ électrique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitElectricalConductivity</name>
+    <message>
+        <source>1 / (Ohm * meter)</source>
+        <translation>1 / (ohm * mètre)</translation>
+    </message>
+    <message>
+        <source>1 / (%1Ohm * meter)</source>
+        <translation>1 / (%1ohm * mètre)</translation>
+    </message>
+    <message>
+        <source>Electrical conductivity</source>
+        <translation>Conductivité électrique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitElectricalCurrentDensity</name>
+    <message>
+        <source>Ampere per square meter</source>
+        <translation>Ampère par mètre carré</translation>
+    </message>
+    <message>
+        <source>Microampere per square meter</source>
+        <translation>Microampère par mètre carré</translation>
+    </message>
+    <message>
+        <source>Milliampere per square meter</source>
+        <translation>Milliampère par mètre carré</translation>
+    </message>
+    <message>
+        <source>Kiloampere per square meter</source>
+        <translation>Kiloampère par mètre carré</translation>
+    </message>
+    <message>
+        <source>Megaampere per square meter</source>
+        <translation>Mégaampère par mètre carré</translation>
+    </message>
+    <message>
+        <source>Current density</source>
+        <translation>Densité de courant</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitElectricalResistivity</name>
+    <message>
+        <source>Ohm * meter</source>
+        <translation>Ohm * mètre</translation>
+    </message>
+    <message>
+        <source>%1Ohm * meter</source>
+        <translation>%1ohm * mètre</translation>
+    </message>
+    <message>
+        <source>Electrical resistivity</source>
+        <comment>Electrical resistivity Material specific value, does not depend on other factors like geometry (DO NOT confuse with &apos;Resistance&apos;)</comment>
+        <translation>Résistivité électrique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitEnergy</name>
+    <message>
+        <source>Joule</source>
+        <translation>Joule</translation>
+    </message>
+    <message>
+        <source>Kilojoule</source>
+        <translation>Kilojoule</translation>
+    </message>
+    <message>
+        <source>Kilowatt hour</source>
+        <translation>Kilowattheure</translation>
+    </message>
+    <message>
+        <source>Electron volt</source>
+        <translation>Électronvolt</translation>
+    </message>
+    <message>
+        <source>Kilopond meter</source>
+        <translation>Kilopond-mètre</translation>
+    </message>
+    <message>
+        <source>Calorie (IT)</source>
+        <translation>Calorie (IT)</translation>
+    </message>
+    <message>
+        <source>British thermal unit (IT)</source>
+        <translation>British thermal unit (IT)</translation>
+    </message>
+    <message>
+        <source>Inch-Pound Force</source>
+        <translation>Pouce-livre-force</translation>
+    </message>
+    <message>
+        <source>Foot-Pound Force</source>
+        <translation>Pied-livre-force</translation>
+    </message>
+    <message>
+        <source>Megajoule</source>
+        <translation>Mégajoule</translation>
+    </message>
+    <message>
+        <source>Energy</source>
+        <translation>Énergie</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitEnergyDensity</name>
+    <message>
+        <source>Joule per cubic meter</source>
+        <translation>Joule par mètre cube</translation>
+    </message>
+    <message>
+        <source>Microjoule per cubic meter</source>
+        <translation>Microjoule par mètre cube</translation>
+    </message>
+    <message>
+        <source>Millijoule per cubic meter</source>
+        <translation>Millijoule par mètre cube</translation>
+    </message>
+    <message>
+        <source>Kilojoule per cubic meter</source>
+        <translation>Kilojoule par mètre cube</translation>
+    </message>
+    <message>
+        <source>Megajoule per cubic meter</source>
+        <translation>Mégajoule par mètre cube</translation>
+    </message>
+    <message>
+        <source>Joule per cubic millimeter</source>
+        <translation>Joule par millimètre cube</translation>
+    </message>
+    <message>
+        <source>Energy density</source>
+        <translation>Énergie volumique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitEnergyLength</name>
+    <message>
+        <source>Energy input per unit length</source>
+        <translation>Énergie linéique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitForce</name>
+    <message>
+        <source>Newton</source>
+        <translation>Newton</translation>
+    </message>
+    <message>
+        <source>Poundal</source>
+        <translation>Poundal</translation>
+    </message>
+    <message>
+        <source>Ounce (Force)</source>
+        <translation>Once-force</translation>
+    </message>
+    <message>
+        <source>Pound (Force)</source>
+        <translation>Livre-force</translation>
+    </message>
+    <message>
+        <source>Kilopond</source>
+        <translation>Kilopond</translation>
+    </message>
+    <message>
+        <source>Ton (Force)</source>
+        <translation>Tonne-force</translation>
+    </message>
+    <message>
+        <source>Dyne</source>
+        <translation>Dyne</translation>
+    </message>
+    <message>
+        <source>Kilonewton</source>
+        <translation>Kilonewton</translation>
+    </message>
+    <message>
+        <source>Short ton</source>
+        <translation>Tonne courte</translation>
+    </message>
+    <message>
+        <source>Long ton</source>
+        <translation>Tonne longue</translation>
+    </message>
+    <message>
+        <source>Kilopound (Force)</source>
+        <translation>Kilolivre-force</translation>
+    </message>
+    <message>
+        <source>Kilogram-force</source>
+        <translation>Kilogramme-force</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Force</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitForceLength</name>
+    <message>
+        <source>Newton per meter</source>
+        <translation>Newton par mètre</translation>
+    </message>
+    <message>
+        <source>Newton per Millimeter</source>
+        <translation>Newton par millimètre</translation>
+    </message>
+    <message>
+        <source>Kilonewton per Millimeter</source>
+        <translation>Kilonewton par millimètre</translation>
+    </message>
+    <message>
+        <source>Force per length</source>
+        <translation>Force linéique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitForcePerVolume</name>
+    <message>
+        <source>Newton per cubic meter</source>
+        <translation>Newton par mètre cube</translation>
+    </message>
+    <message>
+        <source>Force per volume</source>
+        <translation>Force volumique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitFrequency</name>
+    <message>
+        <source>Hertz</source>
+        <translation>Hertz</translation>
+    </message>
+    <message>
+        <source>Vibrations per second</source>
+        <translation>Vibration par seconde</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitGrainSize</name>
+    <message>
+        <source>Micrometer</source>
+        <translation>Micromètre</translation>
+    </message>
+    <message>
+        <source>ASTM</source>
+        <translation>ASTM</translation>
+    </message>
+    <message>
+        <source>Grain size</source>
+        <translation>Grosseur de grain</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHardness</name>
+    <message>
+        <source>Newton per square meter</source>
+        <translation>Newton par mètre carré</translation>
+    </message>
+    <message>
+        <source>Newton per square millimeter</source>
+        <translation>Newton par millimètre carré</translation>
+    </message>
+    <message>
+        <source>Pound-force per square inch</source>
+        <translation>Livre-force par pouce carré</translation>
+    </message>
+    <message>
+        <source>Rockwell hardness</source>
+        <translation>Dureté Rockwell</translation>
+    </message>
+    <message>
+        <source>Brinell hardness</source>
+        <translation>Dureté Brinell</translation>
+    </message>
+    <message>
+        <source>Vickers hardness</source>
+        <translation>Dureté Vickers</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureté</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHeat</name>
+    <message>
+        <source>Joule</source>
+        <translation>Joule</translation>
+    </message>
+    <message>
+        <source>Kilojoule</source>
+        <translation>Kilojoule</translation>
+    </message>
+    <message>
+        <source>Calorie (IT)</source>
+        <translation>Calorie (IT)</translation>
+    </message>
+    <message>
+        <source>Kilocalorie (IT)</source>
+        <translation>Kilocalorie (IT)</translation>
+    </message>
+    <message>
+        <source>British thermal unit (IT)</source>
+        <translation>British thermal unit (IT)</translation>
+    </message>
+    <message>
+        <source>Heat energy</source>
+        <translation>Quantité de chaleur</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHeatCapacity</name>
+    <message>
+        <source>Heat capacity</source>
+        <translation>Capacité thermique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHeatFlux</name>
+    <message>
+        <source>Heat flow</source>
+        <translation>Densité de flux thermique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitHeatTransferCoefficient</name>
+    <message>
+        <source>Heat transfer coefficient</source>
+        <translation>Coefficient de transfert thermique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitLatentHeat</name>
+    <message>
+        <source>Joule per kilogram</source>
+        <translation>Joule par kilogramme</translation>
+    </message>
+    <message>
+        <source>Joule per gram</source>
+        <translation>Joule par gramme</translation>
+    </message>
+    <message>
+        <source>Millimeter squared per second squared</source>
+        <translation>Millimètre carré par seconde carrée</translation>
+    </message>
+    <message>
+        <source>Latent heat</source>
+        <translation>Chaleur latente</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitLength</name>
+    <message>
+        <source>Meter</source>
+        <translation>Mètre</translation>
+    </message>
+    <message>
+        <source>Centimeter</source>
+        <translation>Centimètre</translation>
+    </message>
+    <message>
+        <source>Millimeter</source>
+        <translation>Millimètre</translation>
+    </message>
+    <message>
+        <source>Foot</source>
+        <translation>Pied</translation>
+    </message>
+    <message>
+        <source>Inch</source>
+        <translation>Pouce</translation>
+    </message>
+    <message>
+        <source>Mile</source>
+        <translation>Mille</translation>
+    </message>
+    <message>
+        <source>Mil</source>
+        <translation>Mil</translation>
+    </message>
+    <message>
+        <source>Micron</source>
+        <translation>Micron</translation>
+    </message>
+    <message>
+        <source>Microinch</source>
+        <translation>Micropouce</translation>
+    </message>
+    <message>
+        <source>Kilometer</source>
+        <translation>Kilomètre</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Longueur</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMagneticField</name>
+    <message>
+        <source>Ampere/meter</source>
+        <translation>Ampère/mètre</translation>
+    </message>
+    <message>
+        <source>A/m</source>
+        <translation>A/m</translation>
+    </message>
+    <message>
+        <source>Magnetic field intensity</source>
+        <translation>Champ magnétique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMagneticInduction</name>
+    <message>
+        <source>Tesla</source>
+        <translation>Tesla</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>Magnetic induction</source>
+        <translation>Induction magnétique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMass</name>
+    <message>
+        <source>Kilogram</source>
+        <translation>Kilogramme</translation>
+    </message>
+    <message>
+        <source>Gram</source>
+        <translation>Gramme</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation>Tonne</translation>
+    </message>
+    <message>
+        <source>Pound</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Ounce</source>
+        <translation>Once</translation>
+    </message>
+    <message>
+        <source>Slug</source>
+        <translation>Slug</translation>
+    </message>
+    <message>
+        <source>Megagram</source>
+        <translation>Mégagramme</translation>
+    </message>
+    <message>
+        <source>Mass</source>
+        <translation>Masse</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMassFluxDensity</name>
+    <message>
+        <source>Kilogram per square meter and second</source>
+        <translation>Kilogramme par mètre carré et par seconde</translation>
+    </message>
+    <message>
+        <source>Mass flux density</source>
+        <translation>Densité de flux massique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMassFraction</name>
+    <message>
+        <source>Weight percent</source>
+        <translation>Pourcentage pondéral</translation>
+    </message>
+    <message>
+        <source>Weight fraction</source>
+        <translation>Fraction pondérale</translation>
+    </message>
+    <message>
+        <source>Mass fraction</source>
+        <translation>Fraction massique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMassFractionGradient</name>
+    <message>
+        <source>Weight percent per meter</source>
+        <translation>Pourcentage pondéral par mètre</translation>
+    </message>
+    <message>
+        <source>Mass fraction gradient</source>
+        <translation>Gradient de fraction massique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitMomentOfInertia</name>
+    <message>
+        <source>Moment of inertia</source>
+        <translation>Moment d&apos;inertie</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitOfInformation</name>
+    <message>
+        <source>Bytes</source>
+        <translation>Octet</translation>
+    </message>
+    <message>
+        <source>Kilobyte</source>
+        <translation>Kilooctet</translation>
+    </message>
+    <message>
+        <source>Megabyte</source>
+        <translation>Mégaoctet</translation>
+    </message>
+    <message>
+        <source>Gigabyte</source>
+        <translation>Gigaoctet</translation>
+    </message>
+    <message>
+        <source>Terabyte</source>
+        <translation>Téraoctet</translation>
+    </message>
+    <message>
+        <source>Unit of information</source>
+        <translation>Quantité d&apos;information</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitPercent</name>
+    <message>
+        <source>Percent</source>
+        <translation>Pour cent</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Rapport</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitPower</name>
+    <message>
+        <source>Watt</source>
+        <translation>Watt</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Puissance</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitSpecificHeatCapacity</name>
+    <message>
+        <source>Specific heat capacity</source>
+        <translation>Capacité thermique massique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitSpeed</name>
+    <message>
+        <source>Meters per second</source>
+        <translation>Mètre par seconde</translation>
+    </message>
+    <message>
+        <source>Millimeters per second</source>
+        <translation>Millimètre par seconde</translation>
+    </message>
+    <message>
+        <source>Feet per second</source>
+        <translation>Pied par seconde</translation>
+    </message>
+    <message>
+        <source>Inches per second</source>
+        <translation>Pouce par seconde</translation>
+    </message>
+    <message>
+        <source>Miles per second</source>
+        <translation>Mille par seconde</translation>
+    </message>
+    <message>
+        <source>Meters per minute</source>
+        <translation>Mètre par minute</translation>
+    </message>
+    <message>
+        <source>Kilometers per hour</source>
+        <translation>Kilomètre par heure</translation>
+    </message>
+    <message>
+        <source>Centimeters per second</source>
+        <translation>Centimètre par seconde</translation>
+    </message>
+    <message>
+        <source>Centimeters per minute</source>
+        <translation>Centimètre par minute</translation>
+    </message>
+    <message>
+        <source>Inches per minute</source>
+        <translation>Pouce par minute</translation>
+    </message>
+    <message>
+        <source>Velocity</source>
+        <translation>Vitesse</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitStrainRate</name>
+    <message>
+        <source>Strain rate</source>
+        <translation>Vitesse de déformation</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitStress</name>
+    <message>
+        <source>Pascal</source>
+        <translation>Pascal</translation>
+    </message>
+    <message>
+        <source>Megapascal</source>
+        <translation>Mégapascal</translation>
+    </message>
+    <message>
+        <source>Kilopascal</source>
+        <translation>Kilopascal</translation>
+    </message>
+    <message>
+        <source>Pièze</source>
+        <translation>Pièze</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Bar</translation>
+    </message>
+    <message>
+        <source>Technical atmosphere</source>
+        <translation>Atmosphère technique</translation>
+    </message>
+    <message>
+        <source>Physical atmosphere</source>
+        <translation>Atmosphère physique</translation>
+    </message>
+    <message>
+        <source>Torr</source>
+        <translation>Torr</translation>
+    </message>
+    <message>
+        <source>Pounds per square inch</source>
+        <translation>Livre par pouce carré</translation>
+    </message>
+    <message>
+        <source>Pounds per square foot</source>
+        <translation>Livre par pied carré</translation>
+    </message>
+    <message>
+        <source>Newton per square millimeter</source>
+        <translation>Newton par millimètre carré</translation>
+    </message>
+    <message>
+        <source>Kilograms per square inch</source>
+        <translation>Kilogramme par pouce carré</translation>
+    </message>
+    <message>
+        <source>Kilograms per square centimeter</source>
+        <translation>Kilogramme par centimètre carré</translation>
+    </message>
+    <message>
+        <source>Kilograms per square millimeter</source>
+        <translation>Kilogramme par millimètre carré</translation>
+    </message>
+    <message>
+        <source>Stress</source>
+        <translation>Contrainte mécanique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTemperature</name>
+    <message>
+        <source>Kelvin</source>
+        <translation>Kelvin</translation>
+    </message>
+    <message>
+        <source>Degrees Celsius</source>
+        <translation>Degré Celsius</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit</source>
+        <translation>Degré Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Degrees Rankine</source>
+        <translation>Degré Rankine</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <translation>Température</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTemperatureDifference</name>
+    <message>
+        <source>Kelvin</source>
+        <translation>Kelvin</translation>
+    </message>
+    <message>
+        <source>Degrees Celsius</source>
+        <translation>Degré Celsius</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit</source>
+        <translation>Degré Fahrenheit</translation>
+    </message>
+    <message>
+        <source>Temperature difference</source>
+        <translation>Différence de température</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTemperatureGradient</name>
+    <message>
+        <source>Kelvin per meter</source>
+        <translation>Kelvin par mètre</translation>
+    </message>
+    <message>
+        <source>Kelvin per centimeter</source>
+        <translation>Kelvin par centimètre</translation>
+    </message>
+    <message>
+        <source>Kelvin per millimeter</source>
+        <translation>Kelvin par millimètre</translation>
+    </message>
+    <message>
+        <source>Temperature gradient</source>
+        <translation>Gradient de température</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTemperatureRate</name>
+    <message>
+        <source>Kelvin per second</source>
+        <translation>Kelvin par seconde</translation>
+    </message>
+    <message>
+        <source>Kelvin per minute</source>
+        <translation>Kelvin par minute</translation>
+    </message>
+    <message>
+        <source>Kelvin per hour</source>
+        <translation>Kelvin par heure</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit per second</source>
+        <translation>Degré Fahrenheit par seconde</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit per minute</source>
+        <translation>Degré Fahrenheit par minute</translation>
+    </message>
+    <message>
+        <source>Degrees Fahrenheit per hour</source>
+        <translation>Degré Fahrenheit par heure</translation>
+    </message>
+    <message>
+        <source>Temperature rate</source>
+        <translation>Vitesse de variation de température</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitThermalConductivity</name>
+    <message>
+        <source>Thermal conductivity</source>
+        <translation>Conductivité thermique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitThermalExpansion</name>
+    <message>
+        <source>1/°C</source>
+        <translation>1/°C</translation>
+    </message>
+    <message>
+        <source>Thermal expansion coeff.</source>
+        <translation>Coeff. de dilatation thermique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTime</name>
+    <message>
+        <source>Second</source>
+        <translation>Seconde</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Millisecond</source>
+        <translation>Milliseconde</translation>
+    </message>
+    <message>
+        <source>Microsecond</source>
+        <translation>Microseconde</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTorque</name>
+    <message>
+        <source>Newton meter</source>
+        <translation>Newton-mètre</translation>
+    </message>
+    <message>
+        <source>Foot pounds</source>
+        <translation>Pied-livre</translation>
+    </message>
+    <message>
+        <source>Inch pounds</source>
+        <translation>Pouce-livre</translation>
+    </message>
+    <message>
+        <source>Inch ounce-force</source>
+        <translation>Pouce-once-force</translation>
+    </message>
+    <message>
+        <source>Foot ounce-force</source>
+        <translation>Pied-once-force</translation>
+    </message>
+    <message>
+        <source>Foot-poundal</source>
+        <translation>Pied-poundal</translation>
+    </message>
+    <message>
+        <source>Kilogram-force meter</source>
+        <translation>Kilogramme-force-mètre</translation>
+    </message>
+    <message>
+        <source>Torque</source>
+        <translation>Couple</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTripCoefficient</name>
+    <message>
+        <source>Square millimeter per newton</source>
+        <translation>Millimètre carré par newton</translation>
+    </message>
+    <message>
+        <source>Square inch per kilopound</source>
+        <translation>Pouce carré par kilolivre</translation>
+    </message>
+    <message>
+        <source>Square meter per newton</source>
+        <translation>Mètre carré par newton</translation>
+    </message>
+    <message>
+        <source>Trip coefficient</source>
+        <translation>Coefficient TRIP</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitTurningStiffness</name>
+    <message>
+        <source>Turning stiffness</source>
+        <translation>Raideur en torsion</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitUndefined</name>
+    <message>
+        <source>Size of dimension one</source>
+        <translation>Grandeur de dimension un</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitVoltage</name>
+    <message>
+        <source>Volt</source>
+        <translation>Volt</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <translation>Tension électrique</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitVolume</name>
+    <message>
+        <source>Cubic meter</source>
+        <translation>Mètre cube</translation>
+    </message>
+    <message>
+        <source>Cubic centimeter</source>
+        <translation>Centimètre cube</translation>
+    </message>
+    <message>
+        <source>Cubic millimeter</source>
+        <translation>Millimètre cube</translation>
+    </message>
+    <message>
+        <source>Cubic foot</source>
+        <translation>Pied cube</translation>
+    </message>
+    <message>
+        <source>Cubic inch</source>
+        <translation>Pouce cube</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+</context>
+<context>
+    <name>qzUnitVolumePerTime</name>
+    <message>
+        <source>cubic meters per second</source>
+        <translation>mètre cube par seconde</translation>
+    </message>
+    <message>
+        <source>liters per second</source>
+        <translation>litre par seconde</translation>
+    </message>
+    <message>
+        <source>liters per minute</source>
+        <translation>litre par minute</translation>
+    </message>
+    <message>
+        <source>cubic meters per minute</source>
+        <translation>mètre cube par minute</translation>
+    </message>
+    <message>
+        <source>cubic centimeters per hour</source>
+        <translation>centimètre cube par heure</translation>
+    </message>
+    <message>
+        <source>cubic centimeters per second</source>
+        <translation>centimètre cube par seconde</translation>
+    </message>
+    <message>
+        <source>cubic millimeters per second</source>
+        <translation>millimètre cube par seconde</translation>
+    </message>
+    <message>
+        <source>Volume flow</source>
+        <translation>Débit volumique</translation>
+    </message>
+</context>
+</TS>
