@@ -381,8 +381,11 @@ qzUnitValue combined(const qzUnitValue& a, const qzUnitValue& b, bool divide, qz
         return qzUnitValue::makeUndefined();
     };
     for (const qzUnitValue* operand : { &a, &b }) {
+        const QString which = operand == &a ? QStringLiteral("first") : QStringLiteral("second");
         if (!qzUnitCatalogue::find(operand->dimension()))
-            return fail(QStringLiteral("the %1 operand has no dimension").arg(operand == &a ? QStringLiteral("first") : QStringLiteral("second")));
+            return fail(QStringLiteral("the %1 operand has no dimension").arg(which));
+        if (!std::isfinite(operand->value()))
+            return fail(QStringLiteral("the %1 operand is %2, not a finite number").arg(which, QString::number(operand->value())));
     }
     const qzUnitExponents exponents = divide ? qzUnitSystem::exponents(a.dimension()) - qzUnitSystem::exponents(b.dimension())
                                              : qzUnitSystem::exponents(a.dimension()) + qzUnitSystem::exponents(b.dimension());
@@ -405,7 +408,10 @@ qzUnitValue combined(const qzUnitValue& a, const qzUnitValue& b, bool divide, qz
     const double right = b.value(0) * qzUnitSystem::siFactor(b.dimension());
     if (divide && right == 0.0)
         return fail(QStringLiteral("%1 divides by zero").arg(operation));
-    return qzUnitValue(result, (divide ? left / right : left * right) / qzUnitSystem::siFactor(result), 0);
+    const double number = (divide ? left / right : left * right) / qzUnitSystem::siFactor(result);
+    if (!std::isfinite(number))
+        return fail(QStringLiteral("%1 overflows a double").arg(operation));
+    return qzUnitValue(result, number, 0);
 }
 
 } // namespace

@@ -108,6 +108,8 @@ void tst_qzUnitValueProduct::relations_data()
     row("not force", m, '/', v(S::Area, 3), none, S::Force, "dimensions with L^-1: MassFractionGradient");
     row("kin of stress", v(S::Force, 2), '/', v(S::Area, 3), none, S::Force, "M·L^-1·T^-2: Stress, Hardness, EnergyDensity");
     row("by zero", m, '/', v(S::Time, 0), none, -1, "Length / Time divides by zero");
+    row("overflow", v(S::Length, 1e300), '/', v(S::Time, 1e-300), none, -1, "Length / Time overflows a double");
+    row("NaN", m, '*', v(S::Time, qQNaN()), none, -1, "the second operand is nan, not a finite number");
     row("undefined", m, '/', none, none, -1, "the second operand has no dimension");
     row("default", qzUnitValue(), '*', m, none, -1, "the first operand has no dimension");
     row("result 41", m, '*', m, none, 41, "the result 41 names no dimension");
