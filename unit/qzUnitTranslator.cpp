@@ -64,6 +64,9 @@ bool qzUnitTranslator::install(const QLocale& locale)
     auto translator = std::make_unique<QTranslator>();
     for (const QString& directory : directories()) {
         if (translator->load(locale, QStringLiteral("qzUnit"), QStringLiteral("_"), directory)) {
+            // Without an application object Qt installs nothing.
+            if (!QCoreApplication::instance())
+                return false;
             remove();
             QCoreApplication::installTranslator(translator.get());
             installed() = std::move(translator);

@@ -20,7 +20,8 @@ public:
       Installs the library's catalogue for \a locale into the application,
       replacing the one a previous call installed. English needs none: the
       previous catalogue is removed and the result is true. False, and the
-      previous catalogue stays, when no catalogue fits \a locale. Call it
+      previous catalogue stays, when no catalogue fits \a locale or there is
+      no application object yet. Call it
       from the thread that owns the application object, as
       QCoreApplication::installTranslator() requires.
     */
