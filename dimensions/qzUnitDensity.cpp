@@ -7,8 +7,8 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitDensity", "Kilograms per cubic meter"), "kg/m\u00B3" },
     { QT_TRANSLATE_NOOP("qzUnitDensity", "Kilograms per cubic centimeter"), "kg/cm\u00B3", qzUnitRow::Multiply, 1000000.0 },
     { QT_TRANSLATE_NOOP("qzUnitDensity", "Kilograms per cubic millimeter"), "kg/mm\u00B3", qzUnitRow::Multiply, 1000000000.0 },
-    { QT_TRANSLATE_NOOP("qzUnitDensity", "Pound per cubic foot"), "lb/ft\u00B3", qzUnitRow::Multiply, 16.018463727106806 },
-    { QT_TRANSLATE_NOOP("qzUnitDensity", "Pound per cubic inch"), "lb/in\u00B3", qzUnitRow::Multiply, 27679.905320440565 },
+    { QT_TRANSLATE_NOOP("qzUnitDensity", "Pound per cubic foot"), "lb/ft\u00B3", qzUnitRow::Multiply, 16.018463727106806, 0.0, 0, 16.018463374 },
+    { QT_TRANSLATE_NOOP("qzUnitDensity", "Pound per cubic inch"), "lb/in\u00B3", qzUnitRow::Multiply, 27679.905320440565, 0.0, 0, 27679.9047102 },
     // The name says centimetre, the symbol and the factor say metre; hosts show both as they are.
     { QT_TRANSLATE_NOOP("qzUnitDensity", "Ton per cubic centimeter"), "t/m\u00B3", qzUnitRow::Multiply, 1000.0 },
     { QT_TRANSLATE_NOOP("qzUnitDensity", "Gram per cubic centimeter"), "g/cm\u00B3", qzUnitRow::Multiply, 1000.0 },

@@ -13,7 +13,7 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitDistancePerRevolution", "Foot per revolution"), nullptr, qzUnitRow::Multiply, 0.3048 },
     { QT_TRANSLATE_NOOP("qzUnitDistancePerRevolution", "Inch per revolution"), nullptr, qzUnitRow::Multiply, 0.0254 },
     // The mile of qzUnitLength.
-    { QT_TRANSLATE_NOOP("qzUnitDistancePerRevolution", "Mile per revolution"), nullptr, qzUnitRow::Multiply, 1609.34419224 },
+    { QT_TRANSLATE_NOOP("qzUnitDistancePerRevolution", "Mile per revolution"), nullptr, qzUnitRow::Multiply, 1609.34419224, 0.0, 0, 1609.344 },
     { QT_TRANSLATE_NOOP("qzUnitDistancePerRevolution", "Mil per revolution"), nullptr, qzUnitRow::Multiply, 2.54e-05 },
     { QT_TRANSLATE_NOOP("qzUnitDistancePerRevolution", "Kilometer per revolution"), nullptr, qzUnitRow::Multiply, 1000.0 },
 };

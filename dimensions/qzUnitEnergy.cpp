@@ -6,7 +6,7 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Joule"), "J" },
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Kilojoule"), "kJ", qzUnitRow::Multiply, 1000.0 },
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Kilowatt hour"), "kWh", qzUnitRow::Multiply, 3600000.0 },
-    { QT_TRANSLATE_NOOP("qzUnitEnergy", "Electron volt"), "eV", qzUnitRow::Divide, 6.24150648e18 },
+    { QT_TRANSLATE_NOOP("qzUnitEnergy", "Electron volt"), "eV", qzUnitRow::Divide, 6.24150648e18, 0.0, 0, 1.602176634e-19 },
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Kilopond meter"), "kpm", qzUnitRow::Multiply, 9.80665 },
     { QT_TRANSLATE_NOOP("qzUnitEnergy", "Calorie (IT)"), "cal (IT)", qzUnitRow::Multiply, 4.1868 },
     // Deliberately not the 1055.0559 of qzUnitHeat: the two classes differ.

@@ -14,8 +14,8 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitForce", "Ton (Force)"), "tnf (to.)", qzUnitRow::Multiply, 9806.65 },
     { QT_TRANSLATE_NOOP("qzUnitForce", "Dyne"), "dyn", qzUnitRow::Divide, 100000.0 },
     { QT_TRANSLATE_NOOP("qzUnitForce", "Kilonewton"), "kN", qzUnitRow::Multiply, 1000.0 },
-    { QT_TRANSLATE_NOOP("qzUnitForce", "Short ton"), "tnf (S/T)", qzUnitRow::Multiply, 8896.4432 },
-    { QT_TRANSLATE_NOOP("qzUnitForce", "Long ton"), "tnf (L/T)", qzUnitRow::Multiply, 9964.0 },
+    { QT_TRANSLATE_NOOP("qzUnitForce", "Short ton"), "tnf (S/T)", qzUnitRow::Multiply, 8896.4432, 0.0, 0, 8896.44323052 },
+    { QT_TRANSLATE_NOOP("qzUnitForce", "Long ton"), "tnf (L/T)", qzUnitRow::Multiply, 9964.0, 0.0, 0, 9964.01641818 },
     { QT_TRANSLATE_NOOP("qzUnitForce", "Kilopound (Force)"), "klbf", qzUnitRow::Multiply, 4448.2216152605 },
     { QT_TRANSLATE_NOOP("qzUnitForce", "Kilogram-force"), "kgf", qzUnitRow::Multiply, 9.80665 },
 };

@@ -75,7 +75,7 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitHardness", "Newton per square meter"), "N/m\u00B2", qzUnitRow::Prefix, 1.0 },
     { QT_TRANSLATE_NOOP("qzUnitHardness", "Newton per square millimeter"), "N/mm\u00B2", qzUnitRow::Prefix, 1000000.0 },
     // Deliberately not the psi of qzUnitStress (6894.757293168): the two differ.
-    { QT_TRANSLATE_NOOP("qzUnitHardness", "Pound-force per square inch"), "psi", qzUnitRow::Prefix, 6894.757280343134 },
+    { QT_TRANSLATE_NOOP("qzUnitHardness", "Pound-force per square inch"), "psi", qzUnitRow::Prefix, 6894.757280343134, 0.0, 0, 6894.75729317 },
     { QT_TRANSLATE_NOOP("qzUnitHardness", "Rockwell hardness"), "HRC" },
     { QT_TRANSLATE_NOOP("qzUnitHardness", "Brinell hardness"), "HBW" },
     { QT_TRANSLATE_NOOP("qzUnitHardness", "Vickers hardness"), "HV" },

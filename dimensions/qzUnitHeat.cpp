@@ -8,7 +8,7 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitHeat", "Calorie (IT)"), "cal (IT)", qzUnitRow::Multiply, 4.1868 },
     { QT_TRANSLATE_NOOP("qzUnitHeat", "Kilocalorie (IT)"), "kcal (IT)", qzUnitRow::Multiply, 4186.8 },
     // Deliberately not the 1055.05585262 of qzUnitEnergy: the two classes differ.
-    { QT_TRANSLATE_NOOP("qzUnitHeat", "British thermal unit (IT)"), "BTU (IT)", qzUnitRow::Multiply, 1055.0559 },
+    { QT_TRANSLATE_NOOP("qzUnitHeat", "British thermal unit (IT)"), "BTU (IT)", qzUnitRow::Multiply, 1055.0559, 0.0, 0, 1055.05585262 },
 };
 
 } // namespace

@@ -14,13 +14,13 @@ const qzUnitRow rows[] = {
     { nullptr, "kW/m\u00B2", qzUnitRow::Multiply, 1000.0 },
     { nullptr, "W/in\u00B2", qzUnitRow::Multiply, 1550.0031000062 },
     { nullptr, "W/ft\u00B2", qzUnitRow::Multiply, 10.763910416709722 },
-    { nullptr, "BTU/ft\u00B2s", qzUnitRow::Divide, BtuThPerFt2Sec },
-    { nullptr, "BTU/ft\u00B2h", qzUnitRow::Divide, 0.31721047100244 },
-    { nullptr, "BTU/in\u00B2s", qzUnitRow::Divide, BtuThPerIn2Sec },
-    { nullptr, "BTU/in\u00B2h", qzUnitRow::Divide, 0.0022028504930712 },
-    { nullptr, "cal/cm\u00B2s", qzUnitRow::Divide, 2.390057361383333e-05 },
-    { nullptr, "cal/cm\u00B2h", qzUnitRow::Divide, CalPerCm2H },
-    { nullptr, "kcal/cm\u00B2h", qzUnitRow::Divide, 8.60420650098e-05 },
+    { nullptr, "BTU/ft\u00B2s", qzUnitRow::Divide, BtuThPerFt2Sec, 0.0, 0, 11356.5266822 },
+    { nullptr, "BTU/ft\u00B2h", qzUnitRow::Divide, 0.31721047100244, 0.0, 0, 3.15459074506 },
+    { nullptr, "BTU/in\u00B2s", qzUnitRow::Divide, BtuThPerIn2Sec, 0.0, 0, 1635339.84224 },
+    { nullptr, "BTU/in\u00B2h", qzUnitRow::Divide, 0.0022028504930712, 0.0, 0, 454.261067289 },
+    { nullptr, "cal/cm\u00B2s", qzUnitRow::Divide, 2.390057361383333e-05, 0.0, 0, 41868.0 },
+    { nullptr, "cal/cm\u00B2h", qzUnitRow::Divide, CalPerCm2H, 0.0, 0, 11.63 },
+    { nullptr, "kcal/cm\u00B2h", qzUnitRow::Divide, 8.60420650098e-05, 0.0, 0, 11630.0 },
 };
 
 } // namespace

@@ -6,9 +6,9 @@ namespace {
 // data was written with, not the textbook factors of these symbols.
 const qzUnitRow rows[] = {
     { nullptr, "W/(m\u00B2\u00B7K)" },
-    { nullptr, "kcal/(m\u00B2\u00B7h\u00B7C)", qzUnitRow::Divide, 1.16272222222 },
-    { nullptr, "BTU/(ft\u00B2\u00B7h\u00B7R)", qzUnitRow::Multiply, 6351559.951094161 },
-    { nullptr, "BTU/(ft\u00B2\u00B7min\u00B7R)", qzUnitRow::Multiply, 10585.9332518236 },
+    { nullptr, "kcal/(m\u00B2\u00B7h\u00B7C)", qzUnitRow::Divide, 1.16272222222, 0.0, 0, 1.163 },
+    { nullptr, "BTU/(ft\u00B2\u00B7h\u00B7R)", qzUnitRow::Multiply, 6351559.951094161, 0.0, 0, 5.67826334111 },
+    { nullptr, "BTU/(ft\u00B2\u00B7min\u00B7R)", qzUnitRow::Multiply, 10585.9332518236, 0.0, 0, 340.695800467 },
 };
 
 } // namespace

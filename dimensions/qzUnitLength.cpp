@@ -13,7 +13,7 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitLength", "Foot"), "ft", qzUnitRow::Multiply, 0.3048 },
     { QT_TRANSLATE_NOOP("qzUnitLength", "Inch"), "in", qzUnitRow::Multiply, 0.0254 },
     // The mile of this table is the survey-style 1609.34419224 m, kept for stored data.
-    { QT_TRANSLATE_NOOP("qzUnitLength", "Mile"), "mi", qzUnitRow::Multiply, 1609.34419224 },
+    { QT_TRANSLATE_NOOP("qzUnitLength", "Mile"), "mi", qzUnitRow::Multiply, 1609.34419224, 0.0, 0, 1609.344 },
     { QT_TRANSLATE_NOOP("qzUnitLength", "Mil"), "mil", qzUnitRow::Multiply, 2.54e-05 },
     { QT_TRANSLATE_NOOP("qzUnitLength", "Micron"), "\u00B5m", qzUnitRow::Divide, 1000000.0 },
     { QT_TRANSLATE_NOOP("qzUnitLength", "Microinch"), "\u00B5in", qzUnitRow::Multiply, 2.54e-08 },

@@ -6,8 +6,8 @@ namespace {
 const qzUnitRow rows[] = {
     { nullptr, "kg/m\u00B2" },
     { nullptr, "t/m\u00B2", qzUnitRow::Multiply, 1000.0 },
-    { nullptr, "slug/ft\u00B2", qzUnitRow::Divide, 224.24813368145254 },
-    { nullptr, "lb/ft\u00B2", qzUnitRow::Divide, 6.969845039001939 },
+    { nullptr, "slug/ft\u00B2", qzUnitRow::Divide, 224.24813368145254, 0.0, 0, 157.087463846 },
+    { nullptr, "lb/ft\u00B2", qzUnitRow::Divide, 6.969845039001939, 0.0, 0, 4.88242763638 },
 };
 
 } // namespace

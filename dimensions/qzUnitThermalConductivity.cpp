@@ -7,8 +7,8 @@ namespace {
 const qzUnitRow rows[] = {
     { nullptr, "J/(m\u00B7s\u00B7K)" },
     { nullptr, "W/(m\u00B7K)", qzUnitRow::Same },
-    { nullptr, "BTU/(ft\u00B7h\u00B7R)", qzUnitRow::Divide, 1.0400206897928579 },
-    { nullptr, "BTU/(ft\u00B7m\u00B7R)", qzUnitRow::Multiply, 57.69115998254829 },
+    { nullptr, "BTU/(ft\u00B7h\u00B7R)", qzUnitRow::Divide, 1.0400206897928579, 0.0, 0, 1.73073466637 },
+    { nullptr, "BTU/(ft\u00B7m\u00B7R)", qzUnitRow::Multiply, 57.69115998254829, 0.0, 0, 103.844079982 },
     { nullptr, "kcal/(m\u00B7h\u00B7C)", qzUnitRow::Divide, 0.859845227868 },
     { nullptr, "kcal/(kg\u00B7C)", qzUnitRow::Same },
     { nullptr, "N/(s\u00B7K)", qzUnitRow::Same },

@@ -8,7 +8,7 @@ const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitTorque", "Inch pounds"), "in\u00B7lbf", qzUnitRow::Multiply, 0.1129848290276 },
     { QT_TRANSLATE_NOOP("qzUnitTorque", "Inch ounce-force"), "in\u00B7ozf", qzUnitRow::Multiply, 0.0070615518142316 },
     { QT_TRANSLATE_NOOP("qzUnitTorque", "Foot ounce-force"), "ft\u00B7ozf", qzUnitRow::Multiply, 0.084738621770779 },
-    { QT_TRANSLATE_NOOP("qzUnitTorque", "Foot-poundal"), "ft\u00B7pdl", qzUnitRow::Multiply, 0.04214010951283751 },
+    { QT_TRANSLATE_NOOP("qzUnitTorque", "Foot-poundal"), "ft\u00B7pdl", qzUnitRow::Multiply, 0.04214010951283751, 0.0, 0, 0.0421401100938 },
     { QT_TRANSLATE_NOOP("qzUnitTorque", "Kilogram-force meter"), "kgf\u00B7m", qzUnitRow::Multiply, 9.80665 },
 };
 

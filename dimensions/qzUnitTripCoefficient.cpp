@@ -5,7 +5,7 @@ namespace {
 const qzUnitRow rows[] = {
     { QT_TRANSLATE_NOOP("qzUnitTripCoefficient", "Square millimeter per newton"), "1/MPa" },
     // A multiplication, as stored values were made, not a division by 6.894757 MPa per ksi.
-    { QT_TRANSLATE_NOOP("qzUnitTripCoefficient", "Square inch per kilopound"), "1/ksi", qzUnitRow::Multiply, 6.894689475729317 },
+    { QT_TRANSLATE_NOOP("qzUnitTripCoefficient", "Square inch per kilopound"), "1/ksi", qzUnitRow::Multiply, 6.894689475729317, 0.0, 0, 0.14503773773 },
     { QT_TRANSLATE_NOOP("qzUnitTripCoefficient", "Square meter per newton"), "1/Pa", qzUnitRow::Multiply, 1000000.0 },
 };
 

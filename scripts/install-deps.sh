@@ -3,7 +3,7 @@
 # that are missing, so that a prepared machine is left untouched.
 set -eu
 
-packages="cmake make g++ pkg-config qtbase5-dev qttools5-dev-tools libbenchmark-dev doxygen"
+packages="cmake make g++ pkg-config qtbase5-dev qttools5-dev-tools libbenchmark-dev doxygen units"
 if [ "$#" -gt 0 ]; then
     packages="$packages $*"
 fi

@@ -1305,4 +1305,47 @@
         <translation>Objemový průtok</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>Hodnota</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>Výčtová konstanta</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Anglický název</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Jednotky</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Značka</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Název</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Poznámky</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>Jednotka SI</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>zobrazovaná jednotka</translation>
+    </message>
+</context>
 </TS>

@@ -1305,4 +1305,47 @@
         <translation>Volumenstrom</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>Bezeichner</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Englischer Name</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Anmerkungen</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>SI-Einheit</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>Anzeigeeinheit</translation>
+    </message>
+</context>
 </TS>

@@ -1305,4 +1305,47 @@
         <translation>Caudal volumétrico</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>Enumerador</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Nombre en inglés</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>Unidad SI</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>unidad de visualización</translation>
+    </message>
+</context>
 </TS>

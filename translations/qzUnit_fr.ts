@@ -1305,4 +1305,47 @@
         <translation>Débit volumique</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>Énumérateur</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Nom anglais</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>Unité SI</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>unité d’affichage</translation>
+    </message>
+</context>
 </TS>

@@ -1305,4 +1305,47 @@
         <translation>Portata volumetrica</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>Enumeratore</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Nome inglese</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Simbolo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>Unità SI</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>unità di visualizzazione</translation>
+    </message>
+</context>
 </TS>

@@ -1305,4 +1305,47 @@
         <translation>体積流量</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>列挙子</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>英語名</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>記号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>インデックス</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>注記</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>SI 単位</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>表示単位</translation>
+    </message>
+</context>
 </TS>

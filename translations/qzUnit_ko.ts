@@ -1305,4 +1305,47 @@
         <translation>부피 유량</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>값</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>열거자</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>영어 이름</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>단위</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>기호</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>인덱스</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>비고</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>SI 단위</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>표시 단위</translation>
+    </message>
+</context>
 </TS>

@@ -1305,4 +1305,47 @@
         <translation>Strumień objętości</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>Wartość</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>Enumerator</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Nazwa angielska</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Jednostki</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nazwa</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Indeks</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>Jednostka SI</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>jednostka wyświetlania</translation>
+    </message>
+</context>
 </TS>

@@ -1305,4 +1305,47 @@
         <translation>Vazão volumétrica</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>Enumerador</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>Nome em inglês</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Observações</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>Unidade SI</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>unidade de exibição</translation>
+    </message>
+</context>
 </TS>

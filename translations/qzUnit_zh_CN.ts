@@ -1305,4 +1305,47 @@
         <translation>体积流量</translation>
     </message>
 </context>
+<context>
+    <name>qzunit</name>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Enumerator</source>
+        <translation>枚举名</translation>
+    </message>
+    <message>
+        <source>English name</source>
+        <translation>英文名称</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>符号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>索引</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>SI unit</source>
+        <translation>SI 单位</translation>
+    </message>
+    <message>
+        <source>view unit</source>
+        <translation>显示单位</translation>
+    </message>
+</context>
 </TS>

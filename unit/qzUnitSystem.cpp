@@ -8,6 +8,7 @@
 #include <QDataStream>
 #include <QDebug>
 #include <QMetaEnum>
+#include <QtNumeric>
 
 #include <algorithm>
 
@@ -122,6 +123,31 @@ double qzUnitSystem::conversionFactor(Dimension dimension, int from, int to)
     double value = 1.0;
     changeTo(dimension, from, to, value);
     return value;
+}
+
+double qzUnitSystem::keptFactor(Dimension dimension, int unitIndex)
+{
+    const qzUnitTable* table = qzUnitCatalogue::find(dimension);
+    if (!table || !table->contains(unitIndex))
+        return qQNaN();
+    // The custom conversions are scales of their own except for the rows
+    // that carry a prefix factor.
+    if (table->conversion == qzUnitTable::Custom && unitIndex != 0 && table->rows[unitIndex].op != qzUnitRow::Prefix)
+        return qQNaN();
+    // The slope, so that an offset (degrees Celsius) does not count.
+    return qzUnitCatalogue::converted(*table, unitIndex, 0, 1.0) - qzUnitCatalogue::converted(*table, unitIndex, 0, 0.0);
+}
+
+double qzUnitSystem::physicalFactor(Dimension dimension, int unitIndex)
+{
+    return keepsFactor(dimension, unitIndex) ? qzUnitCatalogue::find(dimension)->rows[unitIndex].physical
+                                             : keptFactor(dimension, unitIndex);
+}
+
+bool qzUnitSystem::keepsFactor(Dimension dimension, int unitIndex)
+{
+    const qzUnitTable* table = qzUnitCatalogue::find(dimension);
+    return table && table->contains(unitIndex) && table->rows[unitIndex].physical != 0.0;
 }
 
 void qzUnitSystem::changeFromTo(int from, int to, double& value) const
@@ -351,6 +377,12 @@ qzUnitSystem* qzUnitSystem::globalUnitSystem()
         // Each creation registers again; Qt maps a known name to its type id.
         qRegisterMetaType<qzUnitValue>("qzUnitValue");
         qRegisterMetaTypeStreamOperators<qzUnitValue>("qzUnitValue");
+        // Item views and QVariant::toString() show the value with its symbol.
+        // Qt warns about a second registration, which re-creation would make.
+        if (!QMetaType::hasRegisteredConverterFunction<qzUnitValue, QString>()) {
+            QMetaType::registerConverter<qzUnitValue, QString>(
+                [](const qzUnitValue& value) { return value.valueSymbolString(); });
+        }
         return true;
     };
     // The first creation happens once even when first calls race, at the

@@ -160,6 +160,21 @@ public:
     static void changeTo(Dimension dimension, int from, int to, double& value);
     //! The image of 1.0 under changeTo(dimension, from, to, ...).
     static double conversionFactor(Dimension dimension, int from, int to);
+    /*!
+      The factor that takes a number in unit \a unitIndex of \a dimension to
+      unit 0 by the unit's definition: the table's own factor unless the unit
+      keeps another one for stored data (keepsFactor()). For units with an
+      offset (temperatures) the factor of differences; 1.0 for unit 0; NaN
+      outside the table and for units that no factor reaches (hardness
+      scales, grain size numbers).
+    */
+    static double physicalFactor(Dimension dimension, int unitIndex);
+    //! Whether unit \a unitIndex of \a dimension converts with a factor kept
+    //! for stored data that differs from its physicalFactor().
+    static bool keepsFactor(Dimension dimension, int unitIndex);
+    //! The factor to unit 0 with which the table converts unit \a unitIndex,
+    //! in the sense of physicalFactor(): NaN where no factor reaches unit 0.
+    static double keptFactor(Dimension dimension, int unitIndex);
     //! Converts without touching the handle's own unit.
     void changeFromTo(int from, int to, double& value) const;
     //! Converts exactly three doubles, values[0] to values[2].
@@ -223,8 +238,12 @@ public:
     static QString viewUnitSymbol(Dimension dimension);
 
     //! The process-wide unit system, created on first use; its creation
-    //! registers qzUnitValue with Qt's meta-type system. First calls may come
-    //! from several threads at once; a removal must not race with any use.
+    //! registers qzUnitValue with Qt's meta-type system, its stream operators
+    //! and its conversion to QString (valueSymbolString()). Hosts call it at
+    //! start-up, before any value is put into a QVariant that is streamed or
+    //! stored (QSettings): before it, such a value is written without its
+    //! data. First calls may come from several threads at once; a removal must
+    //! not race with any use.
     static qzUnitSystem* globalUnitSystem();
     //! Destroys the global unit system; the next globalUnitSystem() creates a new one.
     static void removeGlobalUnitSystem();

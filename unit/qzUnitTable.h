@@ -36,6 +36,10 @@ struct qzUnitRow
     double constant = 1.0;  //!< the factor or divisor of op; a prefix factor for Prefix
     double back = 0.0;      //!< Scale: the factor back; Offset: the shift
     unsigned char flags = 0; //!< Flag values
+    //! The factor to unit 0 that the unit's definition gives, where the row
+    //! keeps another one because stored data was written with it; 0 where the
+    //! row's own conversion is the defined one.
+    double physical = 0.0;
 };
 
 /*!

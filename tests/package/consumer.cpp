@@ -3,8 +3,12 @@
 
 #include <cstdio>
 
-int main()
+int main(int argc, char* argv[])
 {
+    // The catalogue is found relative to the installed library, wherever the prefix is.
+    QCoreApplication app(argc, argv);
+    if (!qzUnitTranslator::install(QLocale(QLocale::German)) || qzUnitLength::name(qzUnitLength::Inch) != QStringLiteral("Zoll"))
+        return 2;
     qzUnitSystem length(qzUnitSystem::Length, qzUnitLength::Inch);
     double value = 1.0;
     length.changeFromTo(qzUnitLength::Inch, qzUnitLength::Millimeter, value);

@@ -81,16 +81,22 @@ void tst_qzunit::results_data()
     QTest::newRow("negative number") << words("convert -2.5 in mm") << "-63.5 mm" << 0;
     QTest::newRow("escaped with --") << words("convert -- -1 m mm") << "-1000.0 mm" << 0;
     QTest::newRow("micro signs in and out") << words("convert 1 µin µm") << QStringLiteral("0.0254 µm") << 0;
-    QTest::newRow("format e") << words("convert 1 mi m --format e --precision 4") << "1.6093e+03 m" << 0;
+    QTest::newRow("format e") << words("convert 1 mi m --format e --precision 4") << "1.6093e+03 m" << 1; // the mile's kept factor
     QTest::newRow("precision 0 adds no .0") << words("convert 1 m mm --format=f --precision=0") << "1000 mm" << 0;
     QTest::newRow("options before the command") << words("--precision 3 convert 1 in cm") << "2.54 cm" << 0;
-    QTest::newRow("dimension by value") << words("convert 1 km mi --dimension 5 --precision 4") << "0.6214 mi" << 0;
+    QTest::newRow("dimension by value") << words("convert 1 km mi --dimension 5 --precision 4") << "0.6214 mi" << 1;
     QTest::newRow("shared symbol settled by --dimension") << words("convert 1 J kJ --dimension Heat") << "0.001 kJ" << 0;
     QTest::newRow("shared symbol settled by the target") << words("convert 3600 kJ kWh") << "1.0 kWh" << 0;
     QTest::newRow("show defaults to SI") << words("show 1 km") << "1000.0 m" << 0;
     QTest::newRow("show SImm") << words("show 1 m --preset SImm") << "1000.0 mm" << 0;
     QTest::newRow("show Imperial glued") << words("show 2.54cm --preset Imperial") << "25.4 mm" << 0;
     QTest::newRow("show USCommon precision 10") << words("show 1 m --preset USCommon --precision 10") << "39.37007874 in" << 0;
+    QTest::newRow("note on a kept factor") << words("convert 1 BTU/(ft²·h·R) W/(m²·K) --precision 4") << QStringLiteral("6.352e+06 W/(m²·K)") << 1;
+    QTest::newRow("show notes a kept factor") << words("show 1 mi --preset USCommon") << "63360.0 in" << 1;
+    QTest::newRow("below absolute zero") << words("convert -300 °C K --dimension Temperature") << "-26.85 K" << 1;
+    QTest::newRow("bytes in exponent notation") << words("bytes 1e6") << "977 kB" << 0;
+    QTest::newRow("language in capitals, headers translated") << words("units Percent --lang DE")
+        << QStringLiteral("Index  Name        Symbol  Anmerkungen\n    0  Prozent     %       SI-Einheit, Anzeigeeinheit\n    1  Verhältnis  -") << 0;
     QTest::newRow("show NorvaneDefault") << words("show 1 in --preset NorvaneDefault") << "25.4 mm" << 0;
     QTest::newRow("duration in hours, glued") << words("duration 1.5h") << "1h 30m 00s" << 0;
     QTest::newRow("bytes") << words("bytes 1536") << "1.5 kB" << 0;
@@ -110,7 +116,7 @@ void tst_qzunit::results()
     const Result result = runTool(arguments);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, expected + QLatin1Char('\n'));
-    QCOMPARE(result.err.count(QLatin1String("qzunit: warning: ")), warnings);
+    QCOMPARE(result.err.count(QLatin1String("qzunit: ")), warnings); // warnings and notes
     QCOMPARE(result.err.count(QLatin1Char('\n')), warnings);
 }
 
@@ -141,6 +147,8 @@ void tst_qzunit::userErrors_data()
     QTest::newRow("duration of a length") << words("duration 3 m") << "'m'";
     QTest::newRow("hardness of a length") << words("hardness 1 m HRC") << "'m'";
     QTest::newRow("unknown language") << words("units Length --lang xx") << "'xx'";
+    QTest::newRow("too many bytes") << words("bytes 1e30") << "too large";
+    QTest::newRow("part of a byte") << words("bytes 1.5") << "whole number";
     QTest::newRow("line break in a unit") << (words("convert 1") << QStringLiteral("m\nx") << QStringLiteral("in")) << "m?x";
 }
 
@@ -165,6 +173,7 @@ void tst_qzunit::helpAndVersion_data()
     QTest::newRow("--help") << words("--help") << commands;
     QTest::newRow("--help-all") << words("--help-all") << commands;
     QTest::newRow("help after a command") << words("convert 1 --help") << commands;
+    QTest::newRow("dimensions in German") << words("dimensions --lang de") << QStringList{ QStringLiteral("Wert"), QStringLiteral("Länge") };
     QTest::newRow("--version") << words("--version") << QStringList(QStringLiteral("qzunit " QZUNIT_VERSION "\n"));
 }
 

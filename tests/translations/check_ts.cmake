@@ -9,7 +9,7 @@ get_filename_component(name ${TS} NAME)
 configure_file(${TS} ${WORK}/${name} COPYONLY)
 execute_process(
     COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language ${LANGUAGE}
-            unit value xml dimensions -ts ${WORK}/${name}
+            unit value xml dimensions tools/qzunit -ts ${WORK}/${name}
     WORKING_DIRECTORY ${SOURCE_DIR}
     RESULT_VARIABLE result)
 if(result)

@@ -28,6 +28,7 @@ struct Options
     char format = 'g';
     int precision = 6;
     qzUnitSystem::UnitSystem preset = qzUnitSystem::SI;
+    bool translated = false; // --lang given: names and headers in that language
 };
 
 // One run of a command: its own arguments (without the command name), the
@@ -72,6 +73,7 @@ void runShow(const Invocation& invocation);
 void runHardness(const Invocation& invocation);
 void runDuration(const Invocation& invocation);
 void runBytes(const Invocation& invocation);
+void runCatalogue(const Invocation& invocation);
 
 using UnitMatch = QPair<qzUnitSystem::Dimension, int>;
 

@@ -1,4 +1,5 @@
 #include "command.h"
+#include "notes.h"
 
 #include <QLocale>
 #include <QTextStream>
@@ -50,5 +51,6 @@ void runConvert(const Invocation& invocation)
 {
     const Options& options = invocation.options;
     const Conversion conversion = readConversion(invocation, options.dimension);
+    noteConversion(invocation, conversion.value, conversion.target);
     invocation.out << conversion.value.valueSymbolString(conversion.target, options.format, options.precision) << '\n';
 }

@@ -1,4 +1,5 @@
 #include "command.h"
+#include "notes.h"
 
 #include <qzUnitHardness.h>
 
@@ -26,6 +27,7 @@ void runHardness(const Invocation& invocation)
     const Options& options = invocation.options;
     const Conversion conversion = readConversion(invocation, qzUnitSystem::Hardness);
     const qzUnitValue result = conversion.value.copyTo(conversion.target);
+    noteConversion(invocation, conversion.value, conversion.target);
     warnOutsideRange(invocation, conversion.value);
     warnOutsideRange(invocation, result);
     invocation.out << result.valueSymbolString(options.format, options.precision) << '\n';

@@ -4,9 +4,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QTextCodec>
 #include <QTextStream>
-#include <QTranslator>
+
+#include <qzUnitTranslator.h>
 
 #include <algorithm>
 #include <iterator>
@@ -29,6 +31,8 @@ const Command Commands[] = {
      2, 3, FormatOption | PrecisionOption, &runHardness},
     {"duration", "VALUE [UNIT]", "Shows a time as hours, minutes and seconds.", 1, 2, 0, &runDuration},
     {"bytes", "COUNT | VALUE UNIT", "Shows an amount of data in the largest unit it reaches.", 1, 2, 0, &runBytes},
+    {"catalogue", "", "Writes every dimension with its units and factors as Markdown (docs/units.md).", 0, 0, 0,
+     &runCatalogue},
 };
 
 struct OptionEntry
@@ -142,23 +146,17 @@ QStringList positionalsLast(const QStringList& arguments, const QVector<OptionEn
     return options << QStringLiteral("--") << positionals;
 }
 
-// The library's catalogue for \a language, installed beside the tool or, in a
-// build tree, where the build put it. English needs none.
-void loadTranslation(QTranslator& translator, const QString& language)
+// The library's catalogue for \a language ("de", "DE", "de-AT"), found where
+// the library is. English needs none.
+void loadTranslation(const QString& language)
 {
-    if (language == QLatin1String("en"))
-        return;
-    const QStringList directories{
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/qzUnit/translations"),
-        QStringLiteral(QZUNIT_BUILD_TRANSLATIONS_DIR),
-    };
-    for (const QString& directory : directories) {
-        if (translator.load(QStringLiteral("qzUnit_") + language, directory)) {
-            QCoreApplication::installTranslator(&translator);
-            return;
-        }
-    }
-    throw UserError{QStringLiteral("no translation for language '%1'").arg(language)};
+    QStringList parts = language.split(QRegularExpression(QStringLiteral("[-_]")));
+    parts[0] = parts.at(0).toLower();
+    if (parts.size() > 1)
+        parts[1] = parts.at(1).toUpper();
+    const QLocale locale(parts.join(QLatin1Char('_')));
+    if (locale.language() == QLocale::C || !qzUnitTranslator::install(locale))
+        throw UserError{QStringLiteral("no translation for language '%1'").arg(language)};
 }
 
 Options parseOptions(const QCommandLineParser& parser)
@@ -185,6 +183,7 @@ Options parseOptions(const QCommandLineParser& parser)
     const QString preset = QStringLiteral("preset");
     if (parser.isSet(preset))
         options.preset = parsePreset(parser.value(preset));
+    options.translated = parser.isSet(QStringLiteral("lang"));
     return options;
 }
 
@@ -239,10 +238,9 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
                                 .arg(QLatin1String(entry.name), QLatin1String(command->name))};
         }
     }
-    QTranslator translator;
     const QString language = QStringLiteral("lang");
     if (parser.isSet(language))
-        loadTranslation(translator, parser.value(language));
+        loadTranslation(parser.value(language));
     command->run(Invocation{positionals, parseOptions(parser), out, err});
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "command.h"
+#include "notes.h"
 
 #include <QTextStream>
 
@@ -15,5 +16,6 @@ void runShow(const Invocation& invocation)
         throw ambiguity(QStringLiteral("'%1'").arg(text), dimensions);
     }
     qzUnitSystem::setViewUnits(qzUnitSystem::getUnitIndices(options.preset));
+    noteConversion(invocation, values.first(), qzUnitSystem::viewUnitIndex(values.first().dimension()));
     invocation.out << values.first().viewValueSymbolString(options.format, options.precision) << '\n';
 }

@@ -1,5 +1,7 @@
 #include "command.h"
 
+#include <QCoreApplication>
+
 // units DIMENSION: the units of one dimension, marking the SI unit and the
 // view unit of the preset.
 void runUnits(const Invocation& invocation)
@@ -12,13 +14,14 @@ void runUnits(const Invocation& invocation)
     const QStringList symbols = system.symbols();
 
     QVector<QStringList> rows{
-        {QStringLiteral("Index"), QStringLiteral("Name"), QStringLiteral("Symbol"), QStringLiteral("Notes")}};
+        {QCoreApplication::translate("qzunit", "Index"), QCoreApplication::translate("qzunit", "Name"),
+         QCoreApplication::translate("qzunit", "Symbol"), QCoreApplication::translate("qzunit", "Notes")}};
     for (int i = 0; i < names.size(); ++i) {
         QStringList notes;
         if (i == system.SIUnitIndex())
-            notes.append(QStringLiteral("SI unit"));
+            notes.append(QCoreApplication::translate("qzunit", "SI unit"));
         if (i == viewIndex)
-            notes.append(QStringLiteral("view unit"));
+            notes.append(QCoreApplication::translate("qzunit", "view unit"));
         rows.append({QString::number(i), names.at(i), symbols.value(i), notes.join(QLatin1String(", "))});
     }
     printTable(invocation.out, rows, {true, false, false, false});

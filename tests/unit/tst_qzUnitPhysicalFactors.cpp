@@ -1,0 +1,100 @@
+// Every unit factor of the catalogue against the GNU units program and its
+// database: a unit converts with its defined factor unless its row says it
+// keeps another for stored data, and then the row's defined factor must be
+// right. unitsMapping.txt maps each unit to a units expression.
+#include <qzUnitSystem.h>
+
+#include "checks.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace {
+
+// What `units` makes of \a have in \a want; NaN when it answers no number.
+double unitsProgram(const QString& have, const QString& want, QString* answer)
+{
+    QProcess units;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // a decimal point
+    units.setProcessEnvironment(environment);
+    units.start(QStringLiteral("units"), {QStringLiteral("-t"), QStringLiteral("-o"), QStringLiteral("%.17g"), have, want});
+    units.waitForFinished(30000);
+    *answer = QStringLiteral("units '%1' '%2': %3").arg(have, want, QString::fromUtf8(units.readAll()).trimmed());
+    bool ok = false;
+    const double number = answer->section(QLatin1String(": "), 1).toDouble(&ok);
+    return ok ? number : qQNaN();
+}
+
+} // namespace
+
+class tst_qzUnitPhysicalFactors : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void factors_data();
+    void factors();
+};
+
+// One row per unit of the catalogue; the mapping names each once, with its symbol.
+void tst_qzUnitPhysicalFactors::factors_data()
+{
+    QTest::addColumn<int>("dimension");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("pivot");
+    QFile file(QStringLiteral(QZUNIT_UNITS_MAPPING));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QMap<QPair<int, int>, QString> mapped;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringList fields = line.split(QLatin1String(" | "));
+        const QPair<int, int> unit(qzUnitSystem::dimensionFromString(fields.first()), fields.value(1).toInt());
+        if (line.startsWith(QLatin1Char('#')))
+            continue;
+        QVERIFY2(fields.size() == 4 && !mapped.contains(unit), qPrintable(line));
+        QVERIFY2(qzUnitSystem(qzUnitSystem::Dimension(unit.first)).symbols().value(unit.second) == fields.at(2), qPrintable(line));
+        mapped.insert(unit, fields.at(3));
+    }
+    int units = 0;
+    for (qzUnitSystem::Dimension dimension : qzUnitSystem::getDimensions()) {
+        for (int unit = 0; unit < qzUnitSystem(dimension).maxIndex(); ++unit, ++units) {
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(qzUnitSystem::dimensionKey(dimension)).arg(unit)))
+                << int(dimension) << unit << mapped.value({int(dimension), unit}) << mapped.value({int(dimension), 0});
+        }
+    }
+    QCOMPARE(mapped.size(), units);
+}
+
+void tst_qzUnitPhysicalFactors::factors()
+{
+    QFETCH(int, dimension);
+    QFETCH(int, unit);
+    QFETCH(QString, expression);
+    QFETCH(QString, pivot);
+    const auto d = qzUnitSystem::Dimension(dimension);
+    QString answer;
+    QVERIFY2(!expression.isEmpty(), "not mapped");
+    if (expression.startsWith(QLatin1Char('-'))) {
+        QVERIFY(!qzUnitSystem::keepsFactor(d, unit)); // no counterpart, no factor to claim
+        return;
+    }
+    if (expression.contains(QLatin1String("%1"))) {
+        // Offsets convert as their definitions do, on both sides of zero.
+        QVERIFY(!qzUnitSystem::keepsFactor(d, unit));
+        for (double point : {-40.0, 1000.0}) {
+            const double reference = unitsProgram(expression.arg(point), QString(pivot).remove(QLatin1String("(%1)")), &answer);
+            QVERIFY2(closeTo(converted(d, unit, 0, point), reference, 1e-9), qPrintable(answer));
+        }
+        return;
+    }
+    const double reference = unitsProgram(expression, pivot, &answer);
+    const bool differs = !closeTo(converted(d, unit, 0), reference, 1e-9);
+    QVERIFY2(differs == qzUnitSystem::keepsFactor(d, unit) && closeTo(qzUnitSystem::physicalFactor(d, unit), reference, 1e-9),
+             qPrintable(QStringLiteral("%1; converts with %2, physicalFactor %3, marked as kept: %4")
+                            .arg(answer).arg(converted(d, unit, 0), 0, 'g', 17)
+                            .arg(qzUnitSystem::physicalFactor(d, unit), 0, 'g', 17).arg(qzUnitSystem::keepsFactor(d, unit))));
+}
+
+QTEST_GUILESS_MAIN(tst_qzUnitPhysicalFactors)
+#include "tst_qzUnitPhysicalFactors.moc"
