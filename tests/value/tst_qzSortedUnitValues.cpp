@@ -89,6 +89,7 @@ void tst_qzSortedUnitValues::find_data()
     QTest::newRow("between") << m(1.5) << -1;
     QTest::newRow("other unit") << mm(2000) << 1;
     QTest::newRow("within epsilon") << m(std::nextafter(3.0, 4.0)) << 2;
+    QTest::newRow("two steps above, beyond epsilon") << m(std::nextafter(std::nextafter(3.0, 4.0), 4.0)) << -1;
     QTest::newRow("above all") << m(4) << -1;
     QTest::newRow("NaN") << m(qQNaN()) << -1;
 }
