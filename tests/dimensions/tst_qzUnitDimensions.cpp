@@ -3,19 +3,13 @@
 // documents keep although physics differs, singled-out and translated texts.
 #include <qzUnitAcceleration.h>
 #include <qzUnitAngle.h>
-#include <qzUnitAreicElectricalConductivity.h>
 #include <qzUnitDistancePerRevolution.h>
-#include <qzUnitElectricalConductivity.h>
-#include <qzUnitEnergy.h>
 #include <qzUnitGrainSize.h>
-#include <qzUnitHeat.h>
-#include <qzUnitHeatFlux.h>
 #include <qzUnitLength.h>
 #include <qzUnitMass.h>
 #include <qzUnitPercent.h>
 #include <qzUnitSpeed.h>
 #include <qzUnitStress.h>
-#include <qzUnitTemperature.h>
 #include <qzUnitTripCoefficient.h>
 #include <qzUnitValue.h>
 #include <qzUnitVolumePerTime.h>
