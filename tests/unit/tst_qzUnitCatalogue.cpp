@@ -125,11 +125,9 @@ void tst_qzUnitCatalogue::dimension()
     qzUnitSystem unit(dimension, units - 1);
     QCOMPARE(qzUnitSystem::dimensionKey(dimension), QString::fromLatin1(c.key));
     QCOMPARE(unit.dimensionNameEnglish(), QString::fromUtf8(c.english));
-    QCOMPARE(unit.maxIndex(), units);
-    QCOMPARE(unit.SIUnitIndex(), c.si);
-    QCOMPARE(unit.names().size(), units);
-    QCOMPARE(unit.symbols().size(), units);
+    QVERIFY(unit.maxIndex() == units && unit.names().size() == units && unit.symbols().size() == units);
     QCOMPARE(unit.unitIndex(), units - 1); // names() walks the object and puts it back
+    QCOMPARE(unit.SIUnitIndex(), c.si);
     QCOMPARE(qzUnitSystem(dimension).valueSymbolSeparator(), QStringLiteral(" "));
     {
         const RecordingTranslator translator;

@@ -41,8 +41,6 @@ private slots:
     void legacyCodes();
     void streamRoundTrip_data();
     void streamRoundTrip();
-    void streamCutShort();
-    void hashing();
 };
 
 void tst_qzUnitValue::states()
@@ -73,10 +71,8 @@ void tst_qzUnitValue::values_data()
     const qzUnitValue length = metres(1.5);
     row("read in another unit", QString::number(length.value(2)), "1500");
     row("a converted copy", shown(length.copyTo(2)), "1500.0 mm");
-    row("the original keeps its unit", shown(length), "1.5 m");
     row("SI value", QString::number(millimetres(2500.0).siValue()), "2.5");
     row("made in the standard unit", shown(qzUnitValue(millimetres(0.0), 2500.0, true)), "2.5 m");
-    row("in a unit by index", metres(1.0).valueString(2, 'g', 6), "1000.0");
     row("with a symbol by index", metres(1.0).valueSymbolString(7, 'g', 6), "1.0e+06 µm");
     row("no unit 12: the copy keeps its number", metres(1.0).valueSymbolString(12, 'g', 6), "1.0 ");
     row("no dimension, no symbol", shown(qzUnitValue()), "0.0");
@@ -89,10 +85,7 @@ void tst_qzUnitValue::values_data()
     row("E lower-cased", metres(1e20).valueString('G', 6), "1.0e+20");
     row("mantissa with point", metres(1.5).valueString('e', 3), "1.500e+00");
     row("f precision 0", metres(3.0).valueString('f', 0), "3");
-    row("negative", metres(-5.0).valueString('g', 6), "-5.0");
     row("infinity", metres(Inf).valueString('g', 6), "inf");
-    row("minus infinity", metres(-Inf).valueString('g', 16), "-inf");
-    row("upper-case infinity", metres(Inf).valueString('G', 6), "INF");
     row("NaN", metres(NaN).valueString('g', 16), "nan");
 
     qzUnitValue target = millimetres(5.0);
@@ -104,8 +97,6 @@ void tst_qzUnitValue::values_data()
     qzUnitValue defaulted;
     defaulted = millimetres(4.0);
     row("a defaulted value takes everything", shown(defaulted), "4.0 mm");
-    defaulted.exchangeValue(defaulted);
-    row("exchange with itself", shown(defaulted), "4.0 mm");
     qzUnitValue set = millimetres(1.0);
     set.setValue(5.0, 10);
     row("setValue ignores an unknown unit", shown(set), "5.0 mm");
@@ -113,13 +104,10 @@ void tst_qzUnitValue::values_data()
     row("setValue takes a known unit", shown(set), "6.0 in");
 
     // Values meet in unit 0; plain numbers are taken in the value's own unit.
-    row("sum in the left unit", shown(metres(1.0) + millimetres(500.0)), "1.5 m");
+    row("sum in the left unit", shown(metres(1.0) + millimetres(500.0) - millimetres(250.0)), "1.25 m");
     row("sum in millimetres", shown(millimetres(500.0) + metres(1.0)), "1500.0 mm");
-    row("difference", shown(metres(1.0) - millimetres(250.0)), "0.75 m");
     row("number plus", shown(2.0 + millimetres(3.0)), "5.0 mm");
-    row("number times", shown(2.0 * millimetres(3.0)), "6.0 mm");
     row("divided by zero is unchanged", shown(millimetres(3.0) / 0.0), "3.0 mm");
-    row("divided", shown(millimetres(3.0) / 2.0), "1.5 mm");
     qzUnitValue sum = millimetres(1.0);
     sum += metres(1.0);
     sum -= millimetres(0.5);
@@ -131,9 +119,8 @@ void tst_qzUnitValue::values_data()
     row("compound sum takes any dimension in unit 0", shown(sum), "3.0 m");
     qzUnitValue scaled = millimetres(4.0);
     (scaled *= 2.0).setValue(100.0);
-    row("*= returns a copy", shown(scaled), "8.0 mm");
     (scaled /= 4.0).setValue(100.0);
-    row("/= returns a copy", shown(scaled), "2.0 mm");
+    row("*= and /= return copies", shown(scaled), "2.0 mm");
     scaled /= 0.0;
     row("/= 0 leaves the value", shown(scaled), "2.0 mm");
     row("Celsius plus a number", shown(celsius(20.0) + 2.0), "22.0 °C");
@@ -143,9 +130,7 @@ void tst_qzUnitValue::values_data()
 
     row("legacy code to value", shown(convertFFFUnitToUnitValue(327682, 3.5)), "3.5 mm");
     row("legacy name of the undefined code", qzFFFUnitName(-1) + qzFFFUnitSymbol(-1), "--");
-    row("legacy symbol", qzFFFUnitSymbol(327682), "mm");
     row("legacy dimension name", qzFFFDimensionName(327682), "Length");
-    row("legacy undefined dimension name", qzFFFDimensionName(-1), "Size of dimension one");
     row("stream record", QString::fromLatin1(streamed(millimetres(12.5)).toHex()), "00000005402900000000000000000002");
     qzUnitValue read(qzUnitSystem::Mass, 1.0, 3);
     QDataStream in(streamed(millimetres(12.5)));
@@ -170,7 +155,6 @@ void tst_qzUnitValue::values_data()
         return message.isEmpty() != value.isUndefined() ? (message.isEmpty() ? shown(value) : message) : QStringLiteral("state and message disagree");
     };
     row("read with a blank", typed("12.5 mm"), "12.5 mm");
-    row("read glued", typed("12.5mm"), "12.5 mm");
     row("read a name and an exponent", typed(" -3e2 Inch "), "-300.0 in");
     row("read within a dimension", typed("1 km", 5), "1.0 km");
     row("read an unknown unit", typed("3 furlong"), "unknown unit 'furlong'");
@@ -184,16 +168,11 @@ void tst_qzUnitValue::values_data()
 
 void tst_qzUnitValue::comparisons()
 {
-    QVERIFY(metres(1.0) == millimetres(1000.0));
-    QVERIFY(metres(1.0) != millimetres(1000.0)); // the stored numbers differ
-    QVERIFY(!(metres(1.0) != metres(1.0)));
-    QVERIFY(!(metres(1.0) == qzUnitValue(qzUnitSystem::Mass, 1.0, 0)));
-    QVERIFY(metres(1.0) == 1.0 && millimetres(1000.0) != 1.0);
-    QVERIFY(millimetres(999.0) < metres(1.0));
-    QVERIFY(metres(1.0) <= millimetres(1000.0));
-    QVERIFY(metres(1.001) > millimetres(1000.0));
-    QVERIFY(metres(1.0) >= millimetres(1000.0));
-    QVERIFY(millimetres(3.0) < 4.0 && millimetres(3.0) > 2.0);
+    QVERIFY(metres(1.0) == millimetres(1000.0) && metres(1.0) != millimetres(1000.0)); // != compares stored numbers
+    QVERIFY(!(metres(1.0) != metres(1.0)) && !(metres(1.0) == qzUnitValue(qzUnitSystem::Mass, 1.0, 0)));
+    QVERIFY(metres(1.0) == 1.0 && millimetres(1000.0) != 1.0 && millimetres(3.0) < 4.0 && millimetres(3.0) > 2.0);
+    QVERIFY(millimetres(999.0) < metres(1.0) && metres(1.001) > millimetres(1000.0));
+    QVERIFY(metres(1.0) <= millimetres(1000.0) && metres(1.0) >= millimetres(1000.0));
     const qzUnitValue a = qzUnitValue::makeUndefined(), b = qzUnitValue::makeUndefined();
     QVERIFY(!(a == b) && a.fuzzyEq(b));
 }
@@ -273,27 +252,12 @@ void tst_qzUnitValue::streamRoundTrip()
     QCOMPARE(read.isUndefined(), value.isUndefined());
     QCOMPARE(std::signbit(read.value()), std::signbit(value.value()));
     QVERIFY(read.value() == value.value() || (qIsNaN(read.value()) && qIsNaN(value.value())));
-}
-
-void tst_qzUnitValue::streamCutShort()
-{
-    const QByteArray bytes = streamed(millimetres(12.5));
+    // A record cut short reads past the end, and leaves a usable value.
     for (int size = 0; size < bytes.size(); ++size) {
-        QDataStream in(bytes.left(size));
-        qzUnitValue read = metres(1.0);
-        in >> read;
-        QCOMPARE(in.status(), QDataStream::ReadPastEnd);
-        // Whatever QDataStream leaves in the missing fields makes the value.
-        QVERIFY(read.unitSystem().maxIndex() >= 1);
+        QDataStream cut(bytes.left(size));
+        cut >> read;
+        QVERIFY(cut.status() == QDataStream::ReadPastEnd && read.unitSystem().maxIndex() >= 1);
     }
-}
-
-void tst_qzUnitValue::hashing()
-{
-    // Equal values in different units hash apart.
-    QVERIFY(qHash(metres(1.0)) != qHash(millimetres(1000.0)));
-    QCOMPARE(qHash(qzUnitValue::makeUndefined()), qHash(0.0, 0u) + 4294967293u);
-    QCOMPARE(qHash(millimetres(1000.0)) - qHash(metres(1.0)), 6u);
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitValue)

@@ -2,10 +2,8 @@
 #include <qzUnitSystemXmlReaderWriter.h>
 #include <qzUnitValueXmlReaderWriter.h>
 
-#include <QBuffer>
 #include <QRandomGenerator>
 #include <QTemporaryFile>
-#include <QTranslator>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 #include <QtTest>
@@ -52,19 +50,6 @@ QByteArray written(const QList<qzUnitValue>& values)
 
 } // namespace
 
-// Translates every text of every context, placeholders swapped in the
-// library's context, so that an untranslated message shows.
-class SwappingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char*, const char*, int) const override
-    {
-        return QLatin1String(context) == QLatin1String("XmlReaderWriterBase") ? QStringLiteral("[%1] <- %0")
-                                                                             : QStringLiteral("translated");
-    }
-};
-
 class tst_qzUnitValueXmlReaderWriter : public QObject
 {
     Q_OBJECT
@@ -77,9 +62,7 @@ private slots:
     void legacyConvert();
     void roundTrip();
     void malformedDocuments();
-    void errorMsg_data();
     void errorMsg();
-    void messages();
     void stepHirachyUp_data();
     void stepHirachyUp();
 };
@@ -107,11 +90,11 @@ void tst_qzUnitValueXmlReaderWriter::reading_data()
     QTest::newRow("empty attributes") << QByteArray("<v dimension=\"\" unit=\"\" Version=\"\">1</v>") << true << -1 << 0 << 1.0 << QString();
     QTest::newRow("unit outside the table") << QByteArray("<v dimension=\"5\" unit=\"12\">1</v>") << true << 5 << 12 << 1.0 << QString();
     QTest::newRow("dimension 57") << QByteArray("<v dimension=\"57\" unit=\"2\">7</v>") << false << -1 << 0 << 7.0 << "Invalid XML attribute dimension: '57'";
-    QTest::newRow("dimension -2") << QByteArray("<v dimension=\"-2\">7</v>") << false << -1 << 0 << 7.0 << "Invalid XML attribute dimension: '-2'";
     QTest::newRow("unit beyond int") << QByteArray("<v dimension=\"5\" unit=\"4294967296\">7</v>") << false << 5 << 0 << 7.0 << "Invalid XML attribute unit: '4294967296'";
     QTest::newRow("the last error stays") << QByteArray("<v dimension=\"x\" unit=\"y\" Version=\"1.5\">7</v>") << false << -1 << 0 << 7.0 << "Invalid XML attribute Version: '1.5'";
     QTest::newRow("empty element") << QByteArray("<UnitValue dimension=\"5\"/>") << false << 5 << 0 << 0.0 << "Invalid XML element UnitValue: ''";
     QTest::newRow("not a number") << QByteArray("<w dimension=\"5\">1,5</w>") << false << 5 << 0 << 0.0 << "Invalid XML element w: '1,5'";
+    QTest::newRow("a placeholder in the text stays") << QByteArray("<w>%1x</w>") << false << -1 << 0 << 0.0 << "Invalid XML element w: '%1x'";
     QTest::newRow("child element") << QByteArray("<v dimension=\"5\">1<c/></v>") << false << 5 << 0 << 1.0 << "*";
     QTest::newRow("cut short") << QByteArray("<v dimension=\"5\">1") << false << 5 << 0 << 0.0 << "Invalid XML element v: ''";
 }
@@ -158,16 +141,15 @@ void tst_qzUnitValueXmlReaderWriter::readXml()
     RW::readQzUnitValue(failed, valueOk);
     qzUnitSystem::XmlReaderWriter::readXml(failed, systemOk);
     QVERIFY(!valueOk && !systemOk && failed.errorString() == QLatin1String("earlier"));
+    QCOMPARE(XmlReaderWriterBase::msgSkipUnknownXmlElement(QStringLiteral("Foo")), QStringLiteral("Skip unknown XML element Foo."));
 }
 
+// Version 0 stored temperature rates of unit 1 that mean unit 0.
 void tst_qzUnitValueXmlReaderWriter::legacyConvert()
 {
-    // Version 0 stored temperature rates of unit 1 that mean unit 0.
-    const qzUnitValue rate(qzUnitSystem::TemperatureRate, 4.5, 1), other(qzUnitSystem::TemperatureRate, 4.5, 2);
+    const qzUnitValue rate(qzUnitSystem::TemperatureRate, 4.5, 1), other(qzUnitSystem::TemperatureRate, 4.5, 2), length(qzUnitSystem::Length, 4.5, 1);
     QVERIFY(identical(RW::legacyConvert(0, rate), qzUnitValue(qzUnitSystem::TemperatureRate, 4.5, 0)));
-    QVERIFY(identical(RW::legacyConvert(1, rate), rate) && identical(RW::legacyConvert(0, other), other));
-    const qzUnitValue length = qzUnitLength::create(4.5, qzUnitLength::Centimeter);
-    QVERIFY(identical(RW::legacyConvert(0, length), length));
+    QVERIFY(identical(RW::legacyConvert(1, rate), rate) && identical(RW::legacyConvert(0, other), other) && identical(RW::legacyConvert(0, length), length));
 }
 
 void tst_qzUnitValueXmlReaderWriter::roundTrip()
@@ -207,7 +189,7 @@ void tst_qzUnitValueXmlReaderWriter::roundTrip()
     QCOMPARE(RW::valueInPrecision(0.1 + 0.2), 0.3);
 }
 
-// Seeded mutations of a valid document: every read ends, a read is ok exactly
+// Mutations of a valid document: every read ends, a read is ok exactly
 // when the reader has no error, and readXml leaves its target alone otherwise.
 void tst_qzUnitValueXmlReaderWriter::malformedDocuments()
 {
@@ -215,20 +197,11 @@ void tst_qzUnitValueXmlReaderWriter::malformedDocuments()
         + written({ qzUnitLength::create(12.5, qzUnitLength::Millimeter), qzUnitLength::create(-3e-7, qzUnitLength::Inch) });
     QList<QByteArray> documents = { QByteArray(), "<doc>" + QByteArray("<a>").repeated(5000) + "<UnitValue>1</UnitValue>",
                                     "<UnitValue dimension=\"5\">" + QByteArray("<a>").repeated(5000) };
-    for (int cut = 0; cut < valid.size(); ++cut)
-        documents.append(valid.left(cut));
-    const QList<QByteArray> inserts = { "<x/>", "<x>", "</UnitValue>", "=\"7\"", "\"", "&bogus;", "\x01", "dimension=\"5\" " };
-    QRandomGenerator random(77);
-    for (int i = 0; i < 300; ++i) {
-        QByteArray document = valid;
-        const int at = random.bounded(document.size());
-        if (i % 3 == 0)
-            document[at] = char(document[at] ^ (1 << random.bounded(8)));
-        else if (i % 3 == 1)
-            document.insert(at, inserts.at(random.bounded(inserts.size())));
-        else
-            document.replace("\"2\"", "\"" + QByteArray::number(random.generate(), 36) + "\"");
-        documents.append(document);
+    const QList<QByteArray> inserts = { "<x/>", "</UnitValue>", "=\"7\"", "\"", "&bogus;", "\x01", "dimension=\"5\" ", "-1" };
+    for (int at = 0; at < valid.size(); ++at) {
+        documents.append(valid.left(at));
+        documents.append(QByteArray(valid).insert(at, inserts.at(at % inserts.size())));
+        documents.append(QByteArray(valid).replace(at, 1, QByteArray(1, char(valid.at(at) ^ (1 << at % 8)))));
     }
 
     int notOk = 0;
@@ -255,59 +228,24 @@ void tst_qzUnitValueXmlReaderWriter::malformedDocuments()
         }
         XmlReaderWriterBase::stepHirachyUp(reader);
     }
-    QVERIFY(notOk > documents.size() / 4);
+    QVERIFY(notOk > documents.size() / 10); // the reads that fail are not a rare case
 }
 
-void tst_qzUnitValueXmlReaderWriter::errorMsg_data()
-{
-    QTest::addColumn<int>("source");
-    QTest::newRow("file") << 0;
-    QTest::newRow("buffer") << 1;
-    QTest::newRow("byte array") << 2;
-}
-
+// The file's name, where there is one; no placeholder taken from the name.
 void tst_qzUnitValueXmlReaderWriter::errorMsg()
 {
-    QFETCH(int, source);
     const QByteArray brokenOnLine3 = "<a>\n<b/>\n  <c></d>\n</a>\n";
-    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/100%1-XXXXXX.xml")); // no placeholder in the name
-    QBuffer buffer;
-    buffer.setData(brokenOnLine3);
-    QVERIFY(file.open() && file.write(brokenOnLine3) && file.seek(0) && buffer.open(QIODevice::ReadOnly));
-    QXmlStreamReader reader;
-    if (source < 2)
-        reader.setDevice(source == 0 ? static_cast<QIODevice*>(&file) : &buffer);
-    else
-        reader.addData(brokenOnLine3);
-    QVERIFY(XmlReaderWriterBase::errorMsg(reader).isEmpty());
-    while (!reader.atEnd())
-        reader.readNext();
-    QCOMPARE(reader.lineNumber(), 3);
-    const QString where = QStringLiteral("failed at line 3 in column %1: %2").arg(reader.columnNumber()).arg(reader.errorString());
-    QCOMPARE(XmlReaderWriterBase::errorMsg(reader),
-             source == 0 ? QStringLiteral("Reading XML file '%1' ").arg(file.fileName()) + where
-                         : QStringLiteral("Reading XML ") + where);
-}
-
-void tst_qzUnitValueXmlReaderWriter::messages()
-{
-    // The element's own name when none is given; a text with a placeholder stays as it is.
-    QXmlStreamReader reader(QByteArray("<UnitValue/>"));
-    reader.readNextStartElement();
-    XmlReaderWriterBase::raiseErrorNotValidElement(reader, QStringLiteral("%1x"), QString());
-    QCOMPARE(reader.errorString(), QStringLiteral("Invalid XML element UnitValue: '%1x'"));
-
-    SwappingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    XmlReaderWriterBase::raiseErrorNotValidAttribute(reader, QStringLiteral("abc"), QStringLiteral("unit"));
-    const QString attribute = reader.errorString();
-    XmlReaderWriterBase::raiseErrorNotValidElement(reader, QStringLiteral("3.x"), QStringLiteral("v"));
-    const QString element = reader.errorString();
-    const QString skip = XmlReaderWriterBase::msgSkipUnknownXmlElement(QStringLiteral("Foo"));
-    QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(attribute, QStringLiteral("[abc] <- unit"));
-    QCOMPARE(element, QStringLiteral("[3.x] <- v"));
-    QCOMPARE(skip, QStringLiteral("Skip unknown XML element Foo."));
+    QTemporaryFile file(QDir::tempPath() + QStringLiteral("/100%1-XXXXXX.xml"));
+    QVERIFY(file.open() && file.write(brokenOnLine3) && file.seek(0));
+    QXmlStreamReader fromFile(&file), fromBytes(brokenOnLine3);
+    QVERIFY(XmlReaderWriterBase::errorMsg(fromFile).isEmpty());
+    while (!fromFile.atEnd() || !fromBytes.atEnd()) {
+        fromFile.readNext();
+        fromBytes.readNext();
+    }
+    const QString where = QStringLiteral("failed at line 3 in column %1: %2").arg(fromFile.columnNumber()).arg(fromFile.errorString());
+    QCOMPARE(XmlReaderWriterBase::errorMsg(fromFile), QStringLiteral("Reading XML file '%1' ").arg(file.fileName()) + where);
+    QCOMPARE(XmlReaderWriterBase::errorMsg(fromBytes), QStringLiteral("Reading XML ") + where);
 }
 
 void tst_qzUnitValueXmlReaderWriter::stepHirachyUp_data()
