@@ -2,12 +2,13 @@
 
 namespace {
 
-// Named by their symbols, untranslated.
+// Named by their symbols, untranslated. The symbols read as areal densities,
+// but the quantity is kg·m²: the defined factors are those of slug·ft² and lb·ft².
 const qzUnitRow rows[] = {
     { nullptr, "kg/m\u00B2" },
     { nullptr, "t/m\u00B2", qzUnitRow::Multiply, 1000.0 },
-    { nullptr, "slug/ft\u00B2", qzUnitRow::Divide, 224.24813368145254, 0.0, 0, 157.087463846 },
-    { nullptr, "lb/ft\u00B2", qzUnitRow::Divide, 6.969845039001939, 0.0, 0, 4.88242763638 },
+    { nullptr, "slug/ft\u00B2", qzUnitRow::Divide, 224.24813368145254, 0.0, 0, 1.3558179483314 },
+    { nullptr, "lb/ft\u00B2", qzUnitRow::Divide, 6.969845039001939, 0.0, 0, 0.0421401100938048 },
 };
 
 } // namespace

@@ -39,14 +39,18 @@ void runCatalogue(const Invocation& invocation)
            "Every dimension of qzUnit with its units, written by `qzunit catalogue > docs/units.md`\n"
            "(a test fails when this file and the catalogue differ). The factor takes a number in\n"
            "the unit to unit 0 of its dimension. A unit that keeps a factor for stored data\n"
-           "says so, with the factor its definition gives.\n";
+           "says so, with the factor its definition gives. The SI exponents are those of the\n"
+           "dimension's physical meaning (M mass, L length, T time, I current, "
+        << QString(QChar(0x0398)) << " temperature,\nN amount, J luminous intensity); products and quotients of values follow them.\n";
     for (qzUnitSystem::Dimension dimension : qzUnitSystem::getDimensions()) {
         const qzUnitSystem system(dimension);
         out << "\n## " << int(dimension) << ' ' << cell(system.dimensionName()) << " (`"
             << qzUnitSystem::dimensionKey(dimension) << "`)\n\n";
-        // The exponents of the base dimensions belong beside the symbol once
-        // the catalogue has them.
-        out << "Dimension symbol: " << cell(system.dimensionSymbol()) << "\n\n";
+        const QVector<qzUnitSystem::Dimension> alike = qzUnitSystem::dimensionsOf(qzUnitSystem::exponents(dimension));
+        out << "Dimension symbol: " << cell(system.dimensionSymbol()) << "; SI exponents: "
+            << qzUnitSystem::exponents(dimension).toString() << ", unit 0 is " << number(qzUnitSystem::siFactor(dimension))
+            << " of their coherent SI unit"
+            << (alike.value(0) == dimension && alike.size() > 1 ? "; preferred for these exponents" : "") << "\n\n";
         out << "| Index | Name | Symbol | Factor to unit 0 | Note |\n|---:|---|---|---|---|\n";
         const QStringList names = system.names();
         const QStringList symbols = system.symbols();
