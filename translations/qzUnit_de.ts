@@ -1233,6 +1233,57 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValue</name>
+    <message>
+        <source>unknown unit &apos;%1&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown unit &apos;%1&apos; for %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a unit of %2, not of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not start with a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the unit in &apos;%2&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too close to zero for a double</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too large for a double</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fraction in &apos;%1&apos; divides by zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>
