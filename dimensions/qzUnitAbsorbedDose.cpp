@@ -12,6 +12,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitAbsorbedDose::Table = {
     "qzUnitAbsorbedDose", { QT_TRANSLATE_NOOP("qzUnitAbsorbedDose", "Absorbed dose (of radiation)"), nullptr },
+    { { 0, 2, -2 }, 1.0, qzUnitTable::Alternative }, // L^2·T^-2, latent heat comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitAbsorbedDose>,
 };
 

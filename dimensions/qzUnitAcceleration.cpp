@@ -18,6 +18,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitAcceleration::Table = {
     "qzUnitAcceleration", { QT_TRANSLATE_NOOP("qzUnitAcceleration", "Acceleration"), nullptr },
+    { { 0, 1, -2 }, 1.0, qzUnitTable::Preferred }, // L·T^-2
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitAcceleration>,
 };
 

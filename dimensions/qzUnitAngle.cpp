@@ -15,6 +15,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitAngle::Table = {
     "qzUnitAngle", { QT_TRANSLATE_NOOP("qzUnitAngle", "Angle"), nullptr },
+    { {}, 1.0, qzUnitTable::Alternative }, // 1, the radian is a pure number
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitAngle>,
 };
 

@@ -20,6 +20,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitAngularVelocity::Table = {
     "qzUnitAngularVelocity", { QT_TRANSLATE_NOOP("qzUnitAngularVelocity", "Angle velocity"), nullptr },
+    { { 0, 0, -1 }, 1.0, qzUnitTable::Alternative }, // T^-1, rad/s, the radian a pure number; frequency comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitAngularVelocity>,
 };
 

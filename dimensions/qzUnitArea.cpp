@@ -17,6 +17,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitArea::Table = {
     "qzUnitArea", { QT_TRANSLATE_NOOP("qzUnitArea", "Area"), nullptr },
+    { { 0, 2 }, 1.0, qzUnitTable::Preferred }, // L^2
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitArea>,
 };
 

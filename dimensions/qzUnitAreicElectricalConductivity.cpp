@@ -21,6 +21,7 @@ const qzUnitRow rows[] = {
 const qzUnitTable qzUnitAreicElectricalConductivity::Table = {
     "qzUnitAreicElectricalConductivity",
     { QT_TRANSLATE_NOOP("qzUnitAreicElectricalConductivity", "Electrical contact conductivity"), nullptr },
+    { { -1, -4, 3, 2 }, 1.0, qzUnitTable::Preferred }, // M^-1·L^-4·T^3·I^2
     QZ_UNIT_ROWS(rows), qzUnitTable::Prefixes, &qzUnitTable::construct<qzUnitAreicElectricalConductivity>,
 };
 

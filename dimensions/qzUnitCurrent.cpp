@@ -13,6 +13,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitCurrent::Table = {
     "qzUnitCurrent", { QT_TRANSLATE_NOOP("qzUnitCurrent", "Current"), nullptr },
+    { { 0, 0, 0, 1 }, 1.0, qzUnitTable::Preferred }, // I
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitCurrent>,
 };
 

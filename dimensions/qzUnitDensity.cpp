@@ -20,6 +20,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitDensity::Table = {
     "qzUnitDensity", { QT_TRANSLATE_NOOP("qzUnitDensity", "Density"), nullptr },
+    { { 1, -3 }, 1.0, qzUnitTable::Preferred }, // M·L^-3
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitDensity>,
 };
 

@@ -21,6 +21,7 @@ QString unitSymbol(int)
 
 const qzUnitTable qzUnitDiffusivity::Table = {
     "qzUnitDiffusivity", { QT_TRANSLATE_NOOP("qzUnitDiffusivity", "Diffusivity"), nullptr },
+    { { 0, 2, -1 }, 1.0, qzUnitTable::Preferred }, // L^2·T^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Inert, &qzUnitTable::construct<qzUnitDiffusivity>,
     nullptr, &unitName, &unitSymbol,
 };

@@ -43,6 +43,7 @@ QString symbolOf(int unitIndex);
 const qzUnitTable qzUnitDistancePerRevolution::Table = {
     "qzUnitDistancePerRevolution",
     QT_TRANSLATE_NOOP3("qzUnitDistancePerRevolution", "Distance per revolution", "de=Weg pro Umdrehung"),
+    { { 0, 1 }, 0.15915494309189535, qzUnitTable::Alternative }, // L, m per 2π rad; length comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitDistancePerRevolution>,
     nullptr, nullptr, &symbolOf,
 };

@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitElectricField::Table = {
     "qzUnitElectricField", { QT_TRANSLATE_NOOP("qzUnitElectricField", "Electric field intensity"), nullptr },
+    { { 1, 1, -3, -1 }, 1.0, qzUnitTable::Preferred }, // M·L·T^-3·I^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitElectricField>,
 };
 

@@ -16,6 +16,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitElectricalConductivity::Table = {
     "qzUnitElectricalConductivity", { QT_TRANSLATE_NOOP("qzUnitElectricalConductivity", "Electrical conductivity"), nullptr },
+    { { -1, -3, 3, 2 }, 1.0, qzUnitTable::Preferred }, // M^-1·L^-3·T^3·I^2
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitElectricalConductivity>,
     nullptr, nullptr, nullptr, &MU,
 };

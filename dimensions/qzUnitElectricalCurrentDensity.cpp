@@ -19,6 +19,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitElectricalCurrentDensity::Table = {
     "qzUnitElectricalCurrentDensity", { QT_TRANSLATE_NOOP("qzUnitElectricalCurrentDensity", "Current density"), nullptr },
+    { { 0, -2, 0, 1 }, 1.0, qzUnitTable::Preferred }, // L^-2·I
     QZ_UNIT_ROWS(rows), qzUnitTable::Prefixes, &qzUnitTable::construct<qzUnitElectricalCurrentDensity>,
 };
 

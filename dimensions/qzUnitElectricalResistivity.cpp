@@ -19,6 +19,7 @@ const qzUnitTable qzUnitElectricalResistivity::Table = {
     QT_TRANSLATE_NOOP3("qzUnitElectricalResistivity", "Electrical resistivity",
                        "Electrical resistivity Material specific value, does not depend on other factors like "
                        "geometry (DO NOT confuse with 'Resistance')"),
+    { { 1, 3, -3, -2 }, 1.0, qzUnitTable::Preferred }, // M·L^3·T^-3·I^-2
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitElectricalResistivity>,
     nullptr, nullptr, nullptr, &qzUnitElectricalConductivity::MU,
 };

@@ -20,6 +20,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitEnergy::Table = {
     "qzUnitEnergy", { QT_TRANSLATE_NOOP("qzUnitEnergy", "Energy"), nullptr },
+    { { 1, 2, -2 }, 1.0, qzUnitTable::Preferred }, // M·L^2·T^-2, before heat, torque and turning stiffness
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitEnergy>,
 };
 

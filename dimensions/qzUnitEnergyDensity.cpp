@@ -16,6 +16,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitEnergyDensity::Table = {
     "qzUnitEnergyDensity", { QT_TRANSLATE_NOOP("qzUnitEnergyDensity", "Energy density"), nullptr },
+    { { 1, -1, -2 }, 1.0, qzUnitTable::Alternative }, // M·L^-1·T^-2, stress comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Prefixes, &qzUnitTable::construct<qzUnitEnergyDensity>,
 };
 

@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitEnergyLength::Table = {
     "qzUnitEnergyLength", { QT_TRANSLATE_NOOP("qzUnitEnergyLength", "Energy input per unit length"), nullptr },
+    { { 1, 1, -2 }, 100.0, qzUnitTable::Alternative }, // M·L·T^-2, J/cm; force comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitEnergyLength>,
 };
 

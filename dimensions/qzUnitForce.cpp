@@ -24,6 +24,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitForce::Table = {
     "qzUnitForce", { QT_TRANSLATE_NOOP("qzUnitForce", "Force"), nullptr },
+    { { 1, 1, -2 }, 1.0, qzUnitTable::Preferred }, // M·L·T^-2, before energy per length
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitForce>,
 };
 

@@ -12,6 +12,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitForceLength::Table = {
     "qzUnitForceLength", { QT_TRANSLATE_NOOP("qzUnitForceLength", "Force per length"), nullptr },
+    { { 1, 0, -2 }, 1.0, qzUnitTable::Preferred }, // M·T^-2
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitForceLength>,
 };
 

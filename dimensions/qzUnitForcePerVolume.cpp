@@ -10,6 +10,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitForcePerVolume::Table = {
     "qzUnitForcePerVolume", { QT_TRANSLATE_NOOP("qzUnitForcePerVolume", "Force per volume"), nullptr },
+    { { 1, -2, -2 }, 1.0, qzUnitTable::Preferred }, // M·L^-2·T^-2
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitForcePerVolume>,
 };
 

@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitFrequency::Table = {
     "qzUnitFrequency", { QT_TRANSLATE_NOOP("qzUnitFrequency", "Frequency"), nullptr },
+    { { 0, 0, -1 }, 1.0, qzUnitTable::Preferred }, // T^-1, before strain rate and angular velocity
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitFrequency>,
 };
 

@@ -29,6 +29,7 @@ void convert(int from, int to, double& value)
 
 const qzUnitTable qzUnitGrainSize::Table = {
     "qzUnitGrainSize", { QT_TRANSLATE_NOOP("qzUnitGrainSize", "Grain size"), nullptr },
+    { { 0, 1 }, 1e-6, qzUnitTable::Alternative }, // L, µm; length comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Custom, &qzUnitTable::construct<qzUnitGrainSize>, &convert,
 };
 

@@ -114,6 +114,7 @@ double interpolate(double x, const double* xs, int nx, const double* ys, int ny)
 
 const qzUnitTable qzUnitHardness::Table = {
     "qzUnitHardness", { QT_TRANSLATE_NOOP("qzUnitHardness", "Hardness"), nullptr },
+    { { 1, -1, -2 }, 1.0, qzUnitTable::Alternative }, // M·L^-1·T^-2, stress comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Custom, &qzUnitTable::construct<qzUnitHardness>,
     &qzUnitHardness::convert,
 };

@@ -15,6 +15,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitHeat::Table = {
     "qzUnitHeat", { QT_TRANSLATE_NOOP("qzUnitHeat", "Heat energy"), nullptr },
+    { { 1, 2, -2 }, 1.0, qzUnitTable::Alternative }, // M·L^2·T^-2, energy comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitHeat>,
 };
 

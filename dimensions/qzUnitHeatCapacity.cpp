@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitHeatCapacity::Table = {
     "qzUnitHeatCapacity", { QT_TRANSLATE_NOOP("qzUnitHeatCapacity", "Heat capacity"), nullptr },
+    { { 1, 2, -2, 0, -1 }, 1.0, qzUnitTable::Preferred }, // M·L^2·T^-2·Θ^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitHeatCapacity>,
 };
 

@@ -27,6 +27,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitHeatFlux::Table = {
     "qzUnitHeatFlux", { QT_TRANSLATE_NOOP("qzUnitHeatFlux", "Heat flow"), nullptr },
+    { { 1, 0, -3 }, 1.0, qzUnitTable::Preferred }, // M·T^-3, W/m²: a flux density
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitHeatFlux>,
 };
 

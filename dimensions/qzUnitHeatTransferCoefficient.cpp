@@ -15,6 +15,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitHeatTransferCoefficient::Table = {
     "qzUnitHeatTransferCoefficient", { QT_TRANSLATE_NOOP("qzUnitHeatTransferCoefficient", "Heat transfer coefficient"), nullptr },
+    { { 1, 0, -3, 0, -1 }, 1.0, qzUnitTable::Preferred }, // M·T^-3·Θ^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitHeatTransferCoefficient>,
 };
 

@@ -13,6 +13,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitLatentHeat::Table = {
     "qzUnitLatentHeat", { QT_TRANSLATE_NOOP("qzUnitLatentHeat", "Latent heat"), nullptr },
+    { { 0, 2, -2 }, 1.0, qzUnitTable::Preferred }, // L^2·T^-2, before absorbed dose
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitLatentHeat>,
 };
 

@@ -30,6 +30,7 @@ const char* const enumNames[] = {
 
 const qzUnitTable qzUnitLength::Table = {
     "qzUnitLength", { QT_TRANSLATE_NOOP("qzUnitLength", "Length"), nullptr },
+    { { 0, 1 }, 1.0, qzUnitTable::Preferred }, // L, before grain size and distance per revolution
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitLength>,
 };
 

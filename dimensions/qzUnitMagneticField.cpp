@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitMagneticField::Table = {
     "qzUnitMagneticField", { QT_TRANSLATE_NOOP("qzUnitMagneticField", "Magnetic field intensity"), nullptr },
+    { { 0, -1, 0, 1 }, 1.0, qzUnitTable::Preferred }, // L^-1·I
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitMagneticField>,
 };
 

@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitMagneticInduction::Table = {
     "qzUnitMagneticInduction", { QT_TRANSLATE_NOOP("qzUnitMagneticInduction", "Magnetic induction"), nullptr },
+    { { 1, 0, -2, -1 }, 1.0, qzUnitTable::Preferred }, // M·T^-2·I^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitMagneticInduction>,
 };
 

@@ -17,6 +17,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitMass::Table = {
     "qzUnitMass", { QT_TRANSLATE_NOOP("qzUnitMass", "Mass"), nullptr },
+    { { 1 }, 1.0, qzUnitTable::Preferred }, // M
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitMass>,
 };
 

@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitMassFluxDensity::Table = {
     "qzUnitMassFluxDensity", { QT_TRANSLATE_NOOP("qzUnitMassFluxDensity", "Mass flux density"), nullptr },
+    { { 1, -2, -1 }, 1.0, qzUnitTable::Preferred }, // M·L^-2·T^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Inert, &qzUnitTable::construct<qzUnitMassFluxDensity>,
 };
 

@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitMassFraction::Table = {
     "qzUnitMassFraction", { QT_TRANSLATE_NOOP("qzUnitMassFraction", "Mass fraction"), nullptr },
+    { {}, 0.01, qzUnitTable::Alternative }, // 1, wt%; percent comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitMassFraction>,
 };
 

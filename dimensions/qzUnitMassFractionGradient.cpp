@@ -10,6 +10,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitMassFractionGradient::Table = {
     "qzUnitMassFractionGradient", { QT_TRANSLATE_NOOP("qzUnitMassFractionGradient", "Mass fraction gradient"), nullptr },
+    { { 0, -1 }, 0.01, qzUnitTable::Preferred }, // L^-1, wt%/m
     QZ_UNIT_ROWS(rows), qzUnitTable::Inert, &qzUnitTable::construct<qzUnitMassFractionGradient>,
 };
 

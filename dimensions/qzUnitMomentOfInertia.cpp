@@ -14,6 +14,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitMomentOfInertia::Table = {
     "qzUnitMomentOfInertia", { QT_TRANSLATE_NOOP("qzUnitMomentOfInertia", "Moment of inertia"), nullptr },
+    { { 1, 2 }, 1.0, qzUnitTable::Preferred }, // M·L^2, kg·m², whatever the symbols say
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitMomentOfInertia>,
 };
 

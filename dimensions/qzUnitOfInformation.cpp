@@ -21,6 +21,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitOfInformation::Table = {
     "qzUnitOfInformation", { QT_TRANSLATE_NOOP("qzUnitOfInformation", "Unit of information"), nullptr },
+    { {}, 8.0, qzUnitTable::Alternative }, // 1, a pure number counted in bits, 8 to the byte
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitOfInformation>,
 };
 

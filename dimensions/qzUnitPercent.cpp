@@ -14,6 +14,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitPercent::Table = {
     "qzUnitPercent", { QT_TRANSLATE_NOOP("qzUnitPercent", "Percent"), nullptr },
+    { {}, 0.01, qzUnitTable::Preferred }, // 1, before mass fraction, angle and information
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitPercent>,
 };
 

@@ -14,6 +14,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitPower::Table = {
     "qzUnitPower", { QT_TRANSLATE_NOOP("qzUnitPower", "Power"), nullptr },
+    { { 1, 2, -3 }, 1.0, qzUnitTable::Preferred }, // M·L^2·T^-3
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitPower>,
 };
 

@@ -18,6 +18,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitSpecificHeatCapacity::Table = {
     "qzUnitSpecificHeatCapacity", { QT_TRANSLATE_NOOP("qzUnitSpecificHeatCapacity", "Specific heat capacity"), nullptr },
+    { { 0, 2, -2, 0, -1 }, 1000.0, qzUnitTable::Preferred }, // L^2·T^-2·Θ^-1, unit 0 is kJ/(kg·K)
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitSpecificHeatCapacity>,
 };
 

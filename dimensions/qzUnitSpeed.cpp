@@ -21,6 +21,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitSpeed::Table = {
     "qzUnitSpeed", { QT_TRANSLATE_NOOP("qzUnitSpeed", "Velocity"), nullptr },
+    { { 0, 1, -1 }, 1.0, qzUnitTable::Preferred }, // L·T^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitSpeed>,
 };
 

@@ -11,6 +11,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitStrainRate::Table = {
     "qzUnitStrainRate", { QT_TRANSLATE_NOOP("qzUnitStrainRate", "Strain rate"), nullptr },
+    { { 0, 0, -1 }, 1.0, qzUnitTable::Alternative }, // T^-1, frequency comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitStrainRate>,
 };
 

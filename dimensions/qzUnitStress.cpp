@@ -28,6 +28,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitStress::Table = {
     "qzUnitStress", { QT_TRANSLATE_NOOP("qzUnitStress", "Stress"), nullptr },
+    { { 1, -1, -2 }, 1.0, qzUnitTable::Preferred }, // M·L^-1·T^-2, before hardness and energy density
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitStress>,
 };
 

@@ -14,6 +14,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitTemperature::Table = {
     "qzUnitTemperature", { QT_TRANSLATE_NOOP("qzUnitTemperature", "Temperature"), nullptr },
+    { { 0, 0, 0, 0, 1 }, 1.0, qzUnitTable::Preferred }, // Θ, before temperature difference
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitTemperature>,
 };
 

@@ -12,6 +12,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitTemperatureDifference::Table = {
     "qzUnitTemperatureDifference", { QT_TRANSLATE_NOOP("qzUnitTemperatureDifference", "Temperature difference"), nullptr },
+    { { 0, 0, 0, 0, 1 }, 1.0, qzUnitTable::Alternative }, // Θ, temperature comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitTemperatureDifference>,
 };
 

@@ -13,6 +13,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitTemperatureGradient::Table = {
     "qzUnitTemperatureGradient", { QT_TRANSLATE_NOOP("qzUnitTemperatureGradient", "Temperature gradient"), nullptr },
+    { { 0, -1, 0, 0, 1 }, 1.0, qzUnitTable::Preferred }, // L^-1·Θ
     QZ_UNIT_ROWS(rows), qzUnitTable::Prefixes, &qzUnitTable::construct<qzUnitTemperatureGradient>,
 };
 

@@ -17,6 +17,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitTemperatureRate::Table = {
     "qzUnitTemperatureRate", { QT_TRANSLATE_NOOP("qzUnitTemperatureRate", "Temperature rate"), nullptr },
+    { { 0, 0, -1, 0, 1 }, 1.0, qzUnitTable::Preferred }, // T^-1·Θ
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitTemperatureRate>,
 };
 

@@ -19,6 +19,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitThermalConductivity::Table = {
     "qzUnitThermalConductivity", { QT_TRANSLATE_NOOP("qzUnitThermalConductivity", "Thermal conductivity"), nullptr },
+    { { 1, 1, -3, 0, -1 }, 1.0, qzUnitTable::Preferred }, // M·L·T^-3·Θ^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitThermalConductivity>,
 };
 

@@ -13,6 +13,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitThermalExpansion::Table = {
     "qzUnitThermalExpansion", { QT_TRANSLATE_NOOP("qzUnitThermalExpansion", "Thermal expansion coeff."), nullptr },
+    { { 0, 0, 0, 0, -1 }, 1.0, qzUnitTable::Preferred }, // Θ^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Labels, &qzUnitTable::construct<qzUnitThermalExpansion>,
 };
 

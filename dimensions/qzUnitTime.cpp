@@ -24,6 +24,7 @@ const double ExactSeconds = 9007199254740992.0;
 
 const qzUnitTable qzUnitTime::Table = {
     "qzUnitTime", { QT_TRANSLATE_NOOP("qzUnitTime", "Time"), nullptr },
+    { { 0, 0, 1 }, 1.0, qzUnitTable::Preferred }, // T
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitTime>,
 };
 

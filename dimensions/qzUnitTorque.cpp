@@ -16,6 +16,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitTorque::Table = {
     "qzUnitTorque", { QT_TRANSLATE_NOOP("qzUnitTorque", "Torque"), nullptr },
+    { { 1, 2, -2 }, 1.0, qzUnitTable::Alternative }, // M·L^2·T^-2, energy comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitTorque>,
 };
 

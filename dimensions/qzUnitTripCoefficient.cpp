@@ -13,6 +13,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitTripCoefficient::Table = {
     "qzUnitTripCoefficient", { QT_TRANSLATE_NOOP("qzUnitTripCoefficient", "Trip coefficient"), nullptr },
+    { { -1, 1, 2 }, 1e-6, qzUnitTable::Preferred }, // M^-1·L·T^2, 1/MPa
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitTripCoefficient>,
 };
 

@@ -13,6 +13,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitTurningStiffness::Table = {
     "qzUnitTurningStiffness", { QT_TRANSLATE_NOOP("qzUnitTurningStiffness", "Turning stiffness"), nullptr },
+    { { 1, 2, -2 }, 1.0, qzUnitTable::Alternative }, // M·L^2·T^-2, N·m/rad, the radian a pure number; energy comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitTurningStiffness>,
 };
 

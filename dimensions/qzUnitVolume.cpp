@@ -15,6 +15,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitVolume::Table = {
     "qzUnitVolume", { QT_TRANSLATE_NOOP("qzUnitVolume", "Volume"), nullptr },
+    { { 0, 3 }, 1.0, qzUnitTable::Preferred }, // L^3
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitVolume>,
 };
 

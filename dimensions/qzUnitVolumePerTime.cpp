@@ -20,6 +20,7 @@ const qzUnitRow rows[] = {
 
 const qzUnitTable qzUnitVolumePerTime::Table = {
     "qzUnitVolumePerTime", { QT_TRANSLATE_NOOP("qzUnitVolumePerTime", "Volume flow"), nullptr },
+    { { 0, 3, -1 }, 1.0, qzUnitTable::Preferred }, // L^3·T^-1
     QZ_UNIT_ROWS(rows), qzUnitTable::Rows, &qzUnitTable::construct<qzUnitVolumePerTime>,
     nullptr, nullptr, nullptr, &SUPERSCRIPT_3,
 };

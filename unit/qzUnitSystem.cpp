@@ -414,3 +414,30 @@ QDebug operator<<(QDebug debug, const qzUnitSystem& unitSystem)
                               << unitSystem.symbol() << ')';
     return debug;
 }
+
+qzUnitExponents qzUnitSystem::exponents(Dimension dimension)
+{
+    const qzUnitTable* table = qzUnitCatalogue::find(dimension);
+    return table ? table->physics.exponents : qzUnitExponents();
+}
+
+double qzUnitSystem::siFactor(Dimension dimension)
+{
+    const qzUnitTable* table = qzUnitCatalogue::find(dimension);
+    return table ? table->physics.siFactor : 0.0;
+}
+
+QVector<qzUnitSystem::Dimension> qzUnitSystem::dimensionsOf(const qzUnitExponents& exponents)
+{
+    QVector<Dimension> found;
+    for (int dimension = 0; dimension <= MassFluxDensity; ++dimension) {
+        const qzUnitTable* table = qzUnitCatalogue::find(dimension);
+        if (!table || table->physics.exponents != exponents)
+            continue;
+        if (table->physics.rank == qzUnitTable::Preferred)
+            found.prepend(Dimension(dimension));
+        else
+            found.append(Dimension(dimension));
+    }
+    return found;
+}

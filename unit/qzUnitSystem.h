@@ -178,6 +178,18 @@ public:
     //! The number of dimensions, 56.
     static int nbDimensions();
 
+    // Physical dimensions: the data beside each dimension's table.
+    //! The exponents of the SI base quantities of \a dimension's physical
+    //! meaning; all zero for Undefined and values that name no dimension.
+    static qzUnitExponents exponents(Dimension dimension);
+    //! The factor that takes a number in unit 0 of \a dimension to the
+    //! coherent SI unit of its exponents (1e-6 for grain size in µm, 0.01 for
+    //! percent); 0.0 for Undefined and values that name no dimension.
+    static double siFactor(Dimension dimension);
+    //! Every dimension whose exponents are \a exponents, the preferred one
+    //! first, then in ascending order; empty when none has them.
+    static QVector<Dimension> dimensionsOf(const qzUnitExponents& exponents);
+
     // View units and presets.
     //! Sets the view unit of every dimension that \a units names (dimension to
     //! unit index) and leaves the others; a preset is applied this way.

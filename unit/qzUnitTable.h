@@ -2,6 +2,7 @@
 #define QZUNITTABLE_H
 
 #include "qzUnit.h"
+#include "qzUnitExponents.h"
 
 #include <QCoreApplication>
 #include <new>
@@ -62,8 +63,22 @@ public:
         const char* comment; //!< disambiguation passed to the translator; may be null
     };
 
+    //! Whether a dimension comes first among those that share its exponents.
+    enum Rank : bool {
+        Alternative = false, //!< another dimension of the same exponents comes first
+        Preferred = true     //!< the one a product or quotient of these exponents lands in
+    };
+    //! What the dimension is physically, whatever its unit labels say.
+    struct Physics
+    {
+        qzUnitExponents exponents; //!< of the SI base quantities
+        double siFactor;           //!< takes a number in unit 0 to the coherent SI unit of the exponents
+        Rank rank;                 //!< exactly one dimension of each set of exponents is Preferred
+    };
+
     const char* context; //!< the class name, also the translation context
     Text dimension;      //!< English dimension name and its disambiguation
+    Physics physics;     //!< exponents, SI factor and rank among the dimensions of the same exponents
     const qzUnitRow* rows; //!< the units, index 0 first
     int count;             //!< the number of rows, the class's maxIndex()
     Conversion conversion; //!< how numbers change between the rows' units

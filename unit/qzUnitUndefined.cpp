@@ -16,6 +16,7 @@ QString dash(int)
 
 const qzUnitTable qzUnitUndefined::Table = {
     "qzUnitUndefined", { QT_TRANSLATE_NOOP("qzUnitUndefined", "Size of dimension one"), nullptr },
+    { {}, 0.0, qzUnitTable::Alternative }, // no physical meaning
     QZ_UNIT_ROWS(rows), qzUnitTable::Anchored, &qzUnitTable::construct<qzUnitUndefined>,
     nullptr, &dash, &dash,
 };
