@@ -384,6 +384,7 @@ Units scaled(const Units& units, double factor)
 }
 
 Units lookUp(const Index& index, const QString& spelling, int depth);
+Units compound(const Index& index, const QString& spelling, qzUnitExponents& exponents, bool& read);
 
 // "mN", "GPa", "µs": an SI prefix on a unit that takes one.
 Units prefixed(const Index& index, const QString& spelling)
@@ -414,7 +415,13 @@ Units lookUp(const Index& index, const QString& spelling, int depth)
     const auto alias = index.aliases.constFind(lower);
     if (alias != index.aliases.cend() && depth < 2) {
         const QString target = unitSpelling(QString::fromUtf8((*alias)->target));
-        return scaled(lookUp(index, target, depth + 1), (*alias)->factor);
+        Units units = lookUp(index, target, depth + 1);
+        if (units.isEmpty()) {
+            qzUnitExponents exponents;
+            bool read = false;
+            units = compound(index, target, exponents, read);
+        }
+        return scaled(units, (*alias)->factor);
     }
     Units units = prefixed(index, spelling);
     if (!units.isEmpty() || depth > 0)
@@ -487,12 +494,119 @@ QString dimensionNames(const QVector<Dimension>& dimensions)
 }
 
 // Of dimensions that share a unit, the one an engineer means when none is
-// given; Undefined when no rule settles it.
+// given: the preferred dimension of their common exponents (temperature
+// before temperature difference, energy before heat). Undefined when they
+// differ physically, or when the preferred one is not among them.
 Dimension preferred(const QVector<Dimension>& dimensions)
 {
-    Q_UNUSED(dimensions)
-    return qzUnitSystem::Undefined;
+    if (dimensions.isEmpty())
+        return qzUnitSystem::Undefined;
+    const qzUnitExponents exponents = qzUnitSystem::exponents(dimensions.first());
+    for (Dimension dimension : dimensions) {
+        if (qzUnitSystem::exponents(dimension) != exponents)
+            return qzUnitSystem::Undefined;
+    }
+    const Dimension first = qzUnitSystem::dimensionsOf(exponents).value(0, qzUnitSystem::Undefined);
+    return dimensions.contains(first) ? first : qzUnitSystem::Undefined;
 }
+
+// ---- Compound units ----------------------------------------------------------
+
+// A product of powers of units as exponents and the factor to the coherent SI unit.
+struct Quantity
+{
+    qzUnitExponents exponents;
+    double factor = 1.0;
+};
+
+// Reads "g/cm^3", "W/(m^2·K)", "N·m", "1/s": products, quotients (left to
+// right), integer powers and parentheses of units that the index reads.
+class CompoundReader
+{
+public:
+    CompoundReader(const Index& index, const QString& text) : m_index(index), m_text(text) {}
+
+    bool read(Quantity& quantity)
+    {
+        return expression(quantity) && m_position == m_text.size();
+    }
+
+private:
+    QChar peek() const { return m_position < m_text.size() ? m_text.at(m_position) : QChar(); }
+
+    bool expression(Quantity& quantity)
+    {
+        if (!power(quantity))
+            return false;
+        while (peek() == QChar(MiddleDot) || peek() == QLatin1Char('/')) {
+            const bool divide = m_text.at(m_position++) == QLatin1Char('/');
+            Quantity next;
+            if (!power(next))
+                return false;
+            quantity.exponents = divide ? quantity.exponents - next.exponents : quantity.exponents + next.exponents;
+            quantity.factor = divide ? quantity.factor / next.factor : quantity.factor * next.factor;
+        }
+        return true;
+    }
+
+    bool power(Quantity& quantity)
+    {
+        if (!primary(quantity))
+            return false;
+        if (peek() != QLatin1Char('^'))
+            return true;
+        ++m_position;
+        const int start = m_position;
+        if (peek() == QLatin1Char('-') || peek() == QLatin1Char('+'))
+            ++m_position;
+        while (peek().isDigit() && m_position - start < 3)
+            ++m_position;
+        bool ok = false;
+        const int exponent = m_text.mid(start, m_position - start).toInt(&ok);
+        if (!ok)
+            return false;
+        qzUnitExponents raised;
+        for (int i = 0; i < std::abs(exponent); ++i)
+            raised = exponent > 0 ? raised + quantity.exponents : raised - quantity.exponents;
+        quantity.exponents = raised;
+        quantity.factor = std::pow(quantity.factor, exponent);
+        return true;
+    }
+
+    bool primary(Quantity& quantity)
+    {
+        if (peek() == QLatin1Char('(')) {
+            ++m_position;
+            if (!expression(quantity) || peek() != QLatin1Char(')'))
+                return false;
+            ++m_position;
+            return true;
+        }
+        const int start = m_position;
+        while (m_position < m_text.size() && !isOperator(peek()))
+            ++m_position;
+        const QString atom = m_text.mid(start, m_position - start);
+        if (atom == QLatin1String("1")) {
+            quantity = Quantity();
+            return true;
+        }
+        // Of the readings, the first that is a multiple of its unit 0:
+        // degrees Celsius in a compound are a temperature difference.
+        for (const qzUnitParser::Unit& unit : lookUp(m_index, atom, 0)) {
+            const double toZero = unit.factor * rowFactor(unit.dimension, unit.unitIndex);
+            if (std::isfinite(toZero)) {
+                quantity.exponents = qzUnitSystem::exponents(unit.dimension);
+                quantity.factor = toZero * qzUnitSystem::siFactor(unit.dimension);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const Index& m_index;
+    const QString& m_text;
+    int m_position = 0;
+};
 
 struct UnitReading
 {
@@ -501,6 +615,27 @@ struct UnitReading
     QString message;
     bool settled = false; // a preference chose the first of several
 };
+
+// A compound unit in each catalogued dimension of its exponents, the
+// preferred one first. Sets \a exponents when it was read.
+Units compound(const Index& index, const QString& spelling, qzUnitExponents& exponents, bool& read)
+{
+    Quantity quantity;
+    read = false;
+    if (!spelling.contains(QChar(MiddleDot)) && !spelling.contains(QLatin1Char('/')) && !spelling.contains(QLatin1Char('^')))
+        return Units();
+    if (!CompoundReader(index, spelling).read(quantity) || !(quantity.factor > 0.0) || !std::isfinite(quantity.factor))
+        return Units();
+    read = true;
+    exponents = quantity.exponents;
+    Units units;
+    for (Dimension dimension : qzUnitSystem::dimensionsOf(quantity.exponents)) {
+        const double siFactor = qzUnitSystem::siFactor(dimension);
+        if (siFactor > 0.0)
+            units.append(unitOfFactor(dimension, quantity.factor / siFactor));
+    }
+    return units;
+}
 
 // A unit text read in \a dimension, or in the dimension that it names alone
 // or that a preference chooses.
@@ -511,9 +646,12 @@ UnitReading readUnit(const Index& index, const QString& text, Dimension dimensio
     // The tables' own texts first, so that a text spelling a row means that row.
     Units units = index.exact.contains(trimmed) ? rowsOf(index.exact.value(trimmed)) : Units();
     Units inDimension;
-    for (int pass = 0; pass < 2; ++pass) {
-        if (pass == 1) {
-            const Units more = lookUp(index, unitSpelling(trimmed), 0);
+    const QString spelling = unitSpelling(trimmed);
+    qzUnitExponents exponents;
+    bool isCompound = false;
+    for (int pass = 0; pass < 3; ++pass) {
+        if (pass > 0) {
+            const Units more = pass == 1 ? lookUp(index, spelling, 0) : compound(index, spelling, exponents, isCompound);
             for (const qzUnitParser::Unit& unit : more) {
                 const bool seen = std::any_of(units.cbegin(), units.cend(), [&unit](const qzUnitParser::Unit& u) {
                     return u.dimension == unit.dimension;
@@ -531,7 +669,11 @@ UnitReading readUnit(const Index& index, const QString& text, Dimension dimensio
             break;
     }
     if (inDimension.isEmpty()) {
-        if (units.isEmpty()) {
+        if (units.isEmpty() && isCompound) {
+            reading.error = qzUnitParser::NoCataloguedDimension;
+            reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' is of the physical dimension %2, which no dimension of the library has"))
+                                  .arg(trimmed, exponents.toString());
+        } else if (units.isEmpty()) {
             reading.error = qzUnitParser::UnknownUnit;
             reading.message = dimension == qzUnitSystem::Undefined
                 ? translated(QT_TRANSLATE_NOOP("qzUnitValue", "unknown unit '%1'")).arg(trimmed)
