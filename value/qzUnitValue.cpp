@@ -331,3 +331,66 @@ qzUnitValue qzUnitValue::fromString(const QString& text, const QLocale& locale, 
         *errorMessage = result.message;
     return result.value;
 }
+
+namespace {
+
+// The dimensions of \a exponents, for messages: "Energy, Heat" or "none".
+QString dimensionKeys(const qzUnitExponents& exponents)
+{
+    QStringList keys;
+    for (qzUnitSystem::Dimension dimension : qzUnitSystem::dimensionsOf(exponents))
+        keys.append(qzUnitSystem::dimensionKey(dimension));
+    return keys.isEmpty() ? QStringLiteral("none") : keys.join(QLatin1String(", "));
+}
+
+// Product and quotient meet here: the operands in coherent SI, their exponents
+// added or subtracted, the result in unit 0 of the dimension that fits.
+qzUnitValue combined(const qzUnitValue& a, const qzUnitValue& b, bool divide, qzUnitSystem::Dimension result,
+                     QString* errorMessage)
+{
+    auto fail = [errorMessage](const QString& message) {
+        if (errorMessage)
+            *errorMessage = message;
+        return qzUnitValue::makeUndefined();
+    };
+    for (const qzUnitValue* operand : { &a, &b }) {
+        if (!qzUnitCatalogue::find(operand->dimension()))
+            return fail(QStringLiteral("the %1 operand has no dimension").arg(operand == &a ? QStringLiteral("first") : QStringLiteral("second")));
+    }
+    const qzUnitExponents exponents = divide ? qzUnitSystem::exponents(a.dimension()) - qzUnitSystem::exponents(b.dimension())
+                                             : qzUnitSystem::exponents(a.dimension()) + qzUnitSystem::exponents(b.dimension());
+    const QString operation = QStringLiteral("%1 %2 %3").arg(qzUnitSystem::dimensionKey(a.dimension()),
+                                                             divide ? QStringLiteral("/") : QStringLiteral("*"),
+                                                             qzUnitSystem::dimensionKey(b.dimension()));
+    if (result == qzUnitSystem::Undefined) {
+        const QVector<qzUnitSystem::Dimension> fitting = qzUnitSystem::dimensionsOf(exponents);
+        if (fitting.isEmpty())
+            return fail(QStringLiteral("%1 has the exponents %2, which no dimension has").arg(operation, exponents.toString()));
+        result = fitting.first();
+    } else if (!qzUnitCatalogue::find(result)) {
+        return fail(QStringLiteral("the result %1 names no dimension").arg(int(result)));
+    } else if (qzUnitSystem::exponents(result) != exponents) {
+        return fail(QStringLiteral("%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5")
+                        .arg(operation, exponents.toString(), qzUnitSystem::dimensionKey(result),
+                             qzUnitSystem::exponents(result).toString(), dimensionKeys(exponents)));
+    }
+    const double left = a.value(0) * qzUnitSystem::siFactor(a.dimension());
+    const double right = b.value(0) * qzUnitSystem::siFactor(b.dimension());
+    if (divide && right == 0.0)
+        return fail(QStringLiteral("%1 divides by zero").arg(operation));
+    return qzUnitValue(result, (divide ? left / right : left * right) / qzUnitSystem::siFactor(result), 0);
+}
+
+} // namespace
+
+qzUnitValue qzUnitValue::product(const qzUnitValue& a, const qzUnitValue& b, qzUnitSystem::Dimension result,
+                                 QString* errorMessage)
+{
+    return combined(a, b, false, result, errorMessage);
+}
+
+qzUnitValue qzUnitValue::quotient(const qzUnitValue& a, const qzUnitValue& b, qzUnitSystem::Dimension result,
+                                  QString* errorMessage)
+{
+    return combined(a, b, true, result, errorMessage);
+}

@@ -189,6 +189,24 @@ public:
     QString viewValueSymbolString(char format = 'g', int precision = 6) const;
 
     /*!
+      The product of two values of any dimensions: both read in coherent SI
+      units (temperatures in kelvin), multiplied, and returned in unit 0 of
+      \a result, which must have the sum of the operands' exponents, or with
+      Undefined of the preferred dimension of those exponents (newtons times
+      metres give joules of Energy unless Torque is asked for). Operands
+      without a dimension, a \a result of other exponents or exponents that
+      no dimension has give an undefined value and, when \a errorMessage is
+      given, say which exponents came out and which dimensions have them.
+    */
+    static qzUnitValue product(const qzUnitValue& a, const qzUnitValue& b,
+                               qzUnitSystem::Dimension result = qzUnitSystem::Undefined,
+                               QString* errorMessage = nullptr);
+    //! As product(), for \a a divided by \a b; a divisor of 0 is an error too.
+    static qzUnitValue quotient(const qzUnitValue& a, const qzUnitValue& b,
+                                qzUnitSystem::Dimension result = qzUnitSystem::Undefined,
+                                QString* errorMessage = nullptr);
+
+    /*!
       Reads a value a person typed: a number in the C locale, then a unit
       ("12.5 mm", "12.5mm", "-3e2 Inch"). Also read: fractions and mixed
       numbers ("1 1/2 in"), plural, UK, ASCII and translated spellings of
