@@ -767,8 +767,11 @@ Number readNumber(const QString& text, int position, const QLocale& locale)
         }
     }
     const bool otherLocale = locale.language() != QLocale::C;
-    const QChar decimal = otherLocale ? locale.decimalPoint() : QLatin1Char('.');
-    const QChar group = otherLocale ? locale.groupSeparator() : QLatin1Char('.');
+    // QChar in Qt 5, QString in Qt 6: the first character either way.
+    const QString decimalText(locale.decimalPoint());
+    const QString groupText(locale.groupSeparator());
+    const QChar decimal = otherLocale && !decimalText.isEmpty() ? decimalText.at(0) : QChar(QLatin1Char('.'));
+    const QChar group = otherLocale && !groupText.isEmpty() ? groupText.at(0) : QChar(QLatin1Char('.'));
     const int start = i;
     bool localeOnly = false;
     int points = 0;

@@ -65,7 +65,19 @@ void tst_qzUnitParser::reads_data()
     value("1\u00A0kN", D::Force, 1000.0);
     value("-inf m", D::Length, -qInf());
     value("1e-310 m", D::Length, 1e-310);
-    value("14.7 psi", D::Stress, 101352.93, D::Stress);
+    value("14.7 psi", D::Stress, 101352.93);
+    value("25 °C", D::Temperature, 298.15);
+    value("1 J", D::Energy, 1.0);
+    value("2.7 g/cm^3", D::Density, 2700.0);
+    value("1000 kg/m^3", D::Density, 1000.0);
+    value("1 kg m^-3", D::Density, 1.0);
+    value("20 W/(m^2*K)", D::HeatTransferCoefficient, 20.0);
+    value("7 J/(kg⋅K)", D::SpecificHeatCapacity, 0.007); // unit 0: kJ/(kg·K)
+    value("1 BTU/h", D::Power, 0.29307107);
+    value("3 mN m", D::Energy, 0.003);
+    value("3 mN m", D::Torque, 0.003, D::Torque);
+    value("2 L/min", D::VolumePerTime, 3.3333333e-05);
+    value("60 km/h", D::Speed, 16.666667);
     value("100 degF", D::Temperature, 310.92778, D::Temperature);
     value("20 deg C", D::TemperatureDifference, 20.0, D::TemperatureDifference);
     value("12,5 mm", D::Length, 0.0125, -1, "de_DE");
@@ -86,6 +98,8 @@ void tst_qzUnitParser::reads_data()
     error("3 kft", qzUnitParser::UnknownUnit);
     error("", qzUnitParser::NoNumber);
     error("5 (((", qzUnitParser::UnknownUnit);
+    error("5 kg·m", qzUnitParser::NoCataloguedDimension);
+    error("5 N/m^2", qzUnitParser::WrongDimension, D::Length);
 }
 
 void tst_qzUnitParser::reads()
