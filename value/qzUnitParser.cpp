@@ -203,7 +203,15 @@ struct Index
     QHash<QString, Entries> folded;  // the same in lower case
     QSet<QString> clashes;           // lower-case spellings of several units
     QHash<QString, const Alias*> aliases; // lower-case alias spellings
-    QVector<QPair<QString, Entry>> suggestions; // what an unknown unit is compared with
+    // What an unknown unit is compared with: a spelling, its lower-case
+    // normalised form and its unit (dimension Undefined for aliases).
+    struct Suggestion
+    {
+        QString text;
+        QString folded;
+        Entry entry;
+    };
+    QVector<Suggestion> suggestions;
 };
 
 void add(QHash<QString, Entries>& hash, const QString& key, Entry entry)
@@ -291,9 +299,9 @@ std::shared_ptr<const Index> buildIndex(const QString& translation)
                 spellings += nameVariants(english);
             for (const QString& spelling : spellings)
                 add(index->spelled, unitSpelling(spelling), entry);
-            index->suggestions.append(qMakePair(symbol, entry));
+            index->suggestions.append({symbol, unitSpelling(symbol).toLower(), entry});
             if (!english.isEmpty())
-                index->suggestions.append(qMakePair(english, entry));
+                index->suggestions.append({english, unitSpelling(english).toLower(), entry});
         }
     }
     for (auto it = index->spelled.cbegin(); it != index->spelled.cend(); ++it) {
@@ -311,8 +319,11 @@ std::shared_ptr<const Index> buildIndex(const QString& translation)
             add(index->folded, key, entry);
         }
     }
-    for (const Alias& alias : Aliases)
-        index->aliases.insert(unitSpelling(QString::fromUtf8(alias.text)).toLower(), &alias);
+    for (const Alias& alias : Aliases) {
+        const QString text = QString::fromUtf8(alias.text);
+        index->aliases.insert(unitSpelling(text).toLower(), &alias);
+        index->suggestions.append({text, unitSpelling(text).toLower(), Entry{qzUnitSystem::Undefined, 0}});
+    }
     return index;
 }
 
@@ -457,10 +468,14 @@ int editDistance(const QString& a, const QString& b)
 QStringList suggestions(const Index& index, const QString& text, Dimension dimension)
 {
     const QString lower = unitSpelling(text).toLower();
+    if (lower.size() > 40)
+        return QStringList(); // no unit is spelled that long; comparing would only cost time
     const int limit = std::max(1, int(lower.size()) / 3);
     QVector<QPair<int, QString>> found;
-    auto consider = [&](const QString& spelling) {
-        const int distance = editDistance(lower, unitSpelling(spelling).toLower());
+    auto consider = [&](const QString& spelling, const QString& folded) {
+        if (std::abs(int(folded.size()) - int(lower.size())) > limit)
+            return;
+        const int distance = editDistance(lower, folded);
         if (distance > limit)
             return;
         for (const auto& existing : found) {
@@ -469,13 +484,9 @@ QStringList suggestions(const Index& index, const QString& text, Dimension dimen
         }
         found.append(qMakePair(distance, spelling));
     };
-    for (const auto& candidate : index.suggestions) {
-        if (dimension == qzUnitSystem::Undefined || candidate.second.dimension == dimension)
-            consider(candidate.first);
-    }
-    if (dimension == qzUnitSystem::Undefined) {
-        for (const Alias& alias : Aliases)
-            consider(QString::fromUtf8(alias.text));
+    for (const Index::Suggestion& candidate : index.suggestions) {
+        if (dimension == qzUnitSystem::Undefined || candidate.entry.dimension == dimension)
+            consider(candidate.text, candidate.folded);
     }
     std::stable_sort(found.begin(), found.end(),
                      [](const QPair<int, QString>& a, const QPair<int, QString>& b) { return a.first < b.first; });
@@ -576,10 +587,14 @@ private:
     bool primary(Quantity& quantity)
     {
         if (peek() == QLatin1Char('(')) {
+            // Deeper nesting than any unit needs is refused before it can exhaust the stack.
+            if (++m_depth > 8)
+                return false;
             ++m_position;
             if (!expression(quantity) || peek() != QLatin1Char(')'))
                 return false;
             ++m_position;
+            --m_depth;
             return true;
         }
         const int start = m_position;
@@ -606,6 +621,7 @@ private:
     const Index& m_index;
     const QString& m_text;
     int m_position = 0;
+    int m_depth = 0;
 };
 
 struct UnitReading

@@ -17,6 +17,7 @@ private slots:
     void reads_data();
     void reads();
     void everyRowReadsAsItself();
+    void rowOfTheSameFactor();
     void translated();
 };
 
@@ -140,6 +141,15 @@ void tst_qzUnitParser::everyRowReadsAsItself()
             }
         }
     }
+}
+
+// A unit that is no row stands in the row of its factor, else in unit 0.
+void tst_qzUnitParser::rowOfTheSameFactor()
+{
+    const qzUnitValue kilopascals = qzUnitValue::fromString(QStringLiteral("3 kN/m^2"));
+    QCOMPARE(kilopascals.symbol() + QLatin1Char(' ') + QString::number(kilopascals.value()), QStringLiteral("kPa 3"));
+    const qzUnitValue millinewtons = qzUnitValue::fromString(QStringLiteral("3 mN"));
+    QCOMPARE(millinewtons.symbol() + QLatin1Char(' ') + QString::number(millinewtons.value()), QStringLiteral("N 0.003"));
 }
 
 // Under a German translation, German names read and messages are German;
