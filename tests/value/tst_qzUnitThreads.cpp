@@ -74,7 +74,9 @@ void tst_qzUnitThreads::firstUseRaces()
     std::vector<qzUnitSystem*> globals(ThreadCount, nullptr);
     std::vector<int> dimensionCounts(ThreadCount, 0);
     std::vector<QString> viewTexts(ThreadCount);
+    std::vector<QString> typed(ThreadCount); // the first reading builds the index of unit spellings
     runTogether([&](int i) {
+        typed[i] = qzUnitValue::fromString(QStringLiteral("3 ft 4 in")).valueSymbolString('g', 6);
         globals[i] = qzUnitSystem::globalUnitSystem();
         dimensionCounts[i] = qzUnitSystem::getDimensions().size();
         viewTexts[i] = qzUnitValue(qzUnitSystem::Length, 2.5, 0).viewValueSymbolString('g', 6);
@@ -82,6 +84,7 @@ void tst_qzUnitThreads::firstUseRaces()
     for (int i = 0; i < ThreadCount; ++i) {
         QCOMPARE(globals[i], qzUnitSystem::globalUnitSystem());
         QCOMPARE(dimensionCounts[i], qzUnitSystem::nbDimensions());
+        QCOMPARE(typed[i], QStringLiteral("40.0 in"));
         QCOMPARE(viewTexts[i], qzUnitValue(qzUnitSystem::Length, 2.5, 0).viewValueSymbolString('g', 6));
     }
     QVERIFY(QMetaType::type("qzUnitValue") != int(QMetaType::UnknownType));
