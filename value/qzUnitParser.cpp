@@ -175,9 +175,11 @@ const Alias Aliases[] = {
     {"BTU", "BTU (IT)", 1.0}, {"Btu", "BTU (IT)", 1.0}, {"cal", "cal (IT)", 1.0}, {"kcal", "kcal (IT)", 1.0},
     {"lbs", "lb", 1.0}, {"Nm", "N\u00B7m", 1.0}, {"kgf/cm^2", "kg/cm\u00B2", 1.0}, {"kgf/mm^2", "kg/mm\u00B2", 1.0},
     {"cc", "cm\u00B3", 1.0}, {"kph", "km/h", 1.0}, {"ksi", "psi", 1000.0},
-    // Exact by definition: 1 L = 1 dm³, 1 mile per hour = 0.44704 m/s.
+    {"ohm m", "\u03A9\u00B7m", 1.0},
+    // Exact by definition: 1 L = 1 dm³, 1 mile per hour = 0.44704 m/s, 1 US gallon = 231 in³.
     {"l", "m^3", 1e-3}, {"liter", "m^3", 1e-3}, {"liters", "m^3", 1e-3}, {"litre", "m^3", 1e-3},
-    {"litres", "m^3", 1e-3}, {"mph", "m/s", 0.44704},
+    {"litres", "m^3", 1e-3}, {"mph", "m/s", 0.44704}, {"gal", "m^3", 3.785411784e-3},
+    {"gallon", "m^3", 3.785411784e-3}, {"gallons", "m^3", 3.785411784e-3},
 };
 
 struct Prefix

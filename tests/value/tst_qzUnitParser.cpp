@@ -62,6 +62,8 @@ void tst_qzUnitParser::reads_data()
     value("1 ksi", D::Stress, 6894757.3);
     value("5 l", D::Volume, 0.005);
     value("10 mph", D::Speed, 4.4704);
+    value("2 gal", D::Volume, 0.0075708236);
+    value("2 Gal", D::Acceleration, 0.02);
     value("\u22122.5 mm", D::Length, -0.0025);
     value("1\u00A0kN", D::Force, 1000.0);
     value("-inf m", D::Length, -qInf());
