@@ -343,6 +343,17 @@ QString dimensionKeys(const qzUnitExponents& exponents)
     return keys.isEmpty() ? QStringLiteral("none") : keys.join(QLatin1String(", "));
 }
 
+// The first of qzUnitSystem::dimensionsOf(exponents), without building the list.
+qzUnitSystem::Dimension preferredOf(const qzUnitExponents& exponents)
+{
+    for (int dimension = 0; dimension <= qzUnitSystem::MassFluxDensity; ++dimension) {
+        const qzUnitTable* table = qzUnitCatalogue::find(dimension);
+        if (table && table->physics.rank == qzUnitTable::Preferred && table->physics.exponents == exponents)
+            return qzUnitSystem::Dimension(dimension);
+    }
+    return qzUnitSystem::Undefined;
+}
+
 // Product and quotient meet here: the operands in coherent SI, their exponents
 // added or subtracted, the result in unit 0 of the dimension that fits.
 qzUnitValue combined(const qzUnitValue& a, const qzUnitValue& b, bool divide, qzUnitSystem::Dimension result,
@@ -354,31 +365,39 @@ qzUnitValue combined(const qzUnitValue& a, const qzUnitValue& b, bool divide, qz
         return qzUnitValue::makeUndefined();
     };
     for (const qzUnitValue* operand : { &a, &b }) {
+        const QString which = operand == &a ? QStringLiteral("first") : QStringLiteral("second");
         if (!qzUnitCatalogue::find(operand->dimension()))
-            return fail(QStringLiteral("the %1 operand has no dimension").arg(operand == &a ? QStringLiteral("first") : QStringLiteral("second")));
+            return fail(QStringLiteral("the %1 operand has no dimension").arg(which));
+        if (!std::isfinite(operand->value()))
+            return fail(QStringLiteral("the %1 operand is %2, not a finite number").arg(which, QString::number(operand->value())));
     }
     const qzUnitExponents exponents = divide ? qzUnitSystem::exponents(a.dimension()) - qzUnitSystem::exponents(b.dimension())
                                              : qzUnitSystem::exponents(a.dimension()) + qzUnitSystem::exponents(b.dimension());
-    const QString operation = QStringLiteral("%1 %2 %3").arg(qzUnitSystem::dimensionKey(a.dimension()),
-                                                             divide ? QStringLiteral("/") : QStringLiteral("*"),
-                                                             qzUnitSystem::dimensionKey(b.dimension()));
+    // Texts only on failure: a product that succeeds touches no heap.
+    auto operation = [&] {
+        return QStringLiteral("%1 %2 %3").arg(qzUnitSystem::dimensionKey(a.dimension()),
+                                              divide ? QStringLiteral("/") : QStringLiteral("*"),
+                                              qzUnitSystem::dimensionKey(b.dimension()));
+    };
     if (result == qzUnitSystem::Undefined) {
-        const QVector<qzUnitSystem::Dimension> fitting = qzUnitSystem::dimensionsOf(exponents);
-        if (fitting.isEmpty())
-            return fail(QStringLiteral("%1 has the exponents %2, which no dimension has").arg(operation, exponents.toString()));
-        result = fitting.first();
+        result = preferredOf(exponents);
+        if (result == qzUnitSystem::Undefined)
+            return fail(QStringLiteral("%1 has the exponents %2, which no dimension has").arg(operation(), exponents.toString()));
     } else if (!qzUnitCatalogue::find(result)) {
         return fail(QStringLiteral("the result %1 names no dimension").arg(int(result)));
     } else if (qzUnitSystem::exponents(result) != exponents) {
         return fail(QStringLiteral("%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5")
-                        .arg(operation, exponents.toString(), qzUnitSystem::dimensionKey(result),
+                        .arg(operation(), exponents.toString(), qzUnitSystem::dimensionKey(result),
                              qzUnitSystem::exponents(result).toString(), dimensionKeys(exponents)));
     }
     const double left = a.value(0) * qzUnitSystem::siFactor(a.dimension());
     const double right = b.value(0) * qzUnitSystem::siFactor(b.dimension());
     if (divide && right == 0.0)
-        return fail(QStringLiteral("%1 divides by zero").arg(operation));
-    return qzUnitValue(result, (divide ? left / right : left * right) / qzUnitSystem::siFactor(result), 0);
+        return fail(QStringLiteral("%1 divides by zero").arg(operation()));
+    const double number = (divide ? left / right : left * right) / qzUnitSystem::siFactor(result);
+    if (!std::isfinite(number))
+        return fail(QStringLiteral("%1 overflows a double").arg(operation()));
+    return qzUnitValue(result, number, 0);
 }
 
 } // namespace

@@ -194,9 +194,10 @@ public:
       \a result, which must have the sum of the operands' exponents, or with
       Undefined of the preferred dimension of those exponents (newtons times
       metres give joules of Energy unless Torque is asked for). Operands
-      without a dimension, a \a result of other exponents or exponents that
-      no dimension has give an undefined value and, when \a errorMessage is
-      given, say which exponents came out and which dimensions have them.
+      without a dimension or a finite number, a \a result of other
+      exponents, exponents that no dimension has and overflows give an
+      undefined value and, when \a errorMessage is given, say why: which
+      exponents came out and which dimensions have them.
     */
     static qzUnitValue product(const qzUnitValue& a, const qzUnitValue& b,
                                qzUnitSystem::Dimension result = qzUnitSystem::Undefined,
