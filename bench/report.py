@@ -39,6 +39,11 @@ FORMATTING_ROWS = [
     ("`viewValueSymbolString('g', 6)` mm shown in in", "formatting/viewValueSymbolString/value",
      "formatting/viewValueSymbolString/plain", 1.3),
 ]
+PARSE_ROWS = [
+    ("`fromString(\"12.5 mm\")` against `ut_parse(\"mm\")`", "parse/mm/value", "parse/mm/udunits", 1.0),
+    ("`fromString(\"1000 kg/m^3\")` against `ut_parse(\"kg/m^3\")`", "parse/density/value",
+     "parse/density/udunits", 1.0),
+]
 PERSISTENCE_ROWS = [
     ("`writeXml` + `readXml`, 100,000 values", "xml/write_read/value", "xml/write_read/plain", 1.5),
     ("`writeXml` alone", "xml/write/value", "xml/write/plain", None),
@@ -144,6 +149,8 @@ def main():
     out += section("Arithmetic on two values against plain doubles", ARITHMETIC_ROWS, times, instructions, at_most)
     out += section("Formatting against `QString::number` plus the symbol", FORMATTING_ROWS, times, instructions,
                    at_most)
+    out += section("Reading typed values against UDUNITS-2 reading the unit text alone", PARSE_ROWS, times,
+                   instructions, lambda t: "< 1× (faster)")
     out += section("Persistence against the same elements and fields by hand", PERSISTENCE_ROWS, times,
                    instructions, at_most)
 

@@ -1233,6 +1233,65 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValue</name>
+    <message>
+        <source>unknown unit &apos;%1&apos;</source>
+        <translation>neznámá jednotka „%1“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is of the physical dimension %2, which no dimension of the library has</source>
+        <translation>„%1“ má fyzikální rozměr %2, který žádná veličina knihovny nemá</translation>
+    </message>
+    <message>
+        <source>unknown unit &apos;%1&apos; for %2</source>
+        <translation>neznámá jednotka „%1“ pro %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; měli jste na mysli %1?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a unit of %2, not of %3</source>
+        <translation>„%1“ je jednotka veličiny %2, ne %3</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: %2</source>
+        <translation>nejednoznačná jednotka „%1“: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
+        <translation>„%1“: desetinná čárka se v tomto národním prostředí nečte</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not start with a number</source>
+        <translation>„%1“ nezačíná číslem</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the unit in &apos;%2&apos;</source>
+        <translation>neočekávané „%1“ za jednotkou v „%2“</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too close to zero for a double</source>
+        <translation>číslo v „%1“ je pro double příliš blízko nule</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too large for a double</source>
+        <translation>číslo v „%1“ je pro double příliš velké</translation>
+    </message>
+    <message>
+        <source>the fraction in &apos;%1&apos; divides by zero</source>
+        <translation>zlomek v „%1“ dělí nulou</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no unit</source>
+        <translation>„%1“ nemá jednotku</translation>
+    </message>
+    <message>
+        <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
+        <translation>„%1“ nelze přičíst k hodnotě veličiny %2 v „%3“</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

@@ -1233,6 +1233,65 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValue</name>
+    <message>
+        <source>unknown unit &apos;%1&apos;</source>
+        <translation>unbekannte Einheit &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown unit &apos;%1&apos; for %2</source>
+        <translation>unbekannte Einheit &apos;%1&apos; für %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; meinten Sie %1?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a unit of %2, not of %3</source>
+        <translation>&apos;%1&apos; ist eine Einheit von %2, nicht von %3</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: %2</source>
+        <translation>mehrdeutige Einheit &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not start with a number</source>
+        <translation>&apos;%1&apos; beginnt nicht mit einer Zahl</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the unit in &apos;%2&apos;</source>
+        <translation>unerwartetes &apos;%1&apos; nach der Einheit in &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too close to zero for a double</source>
+        <translation>die Zahl in &apos;%1&apos; liegt für einen double zu nahe an null</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too large for a double</source>
+        <translation>die Zahl in &apos;%1&apos; ist für einen double zu groß</translation>
+    </message>
+    <message>
+        <source>the fraction in &apos;%1&apos; divides by zero</source>
+        <translation>der Bruch in &apos;%1&apos; teilt durch null</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no unit</source>
+        <translation>&apos;%1&apos; hat keine Einheit</translation>
+    </message>
+    <message>
+        <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
+        <translation>&apos;%1&apos; kann in &apos;%3&apos; nicht zu einem Wert von %2 addiert werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is of the physical dimension %2, which no dimension of the library has</source>
+        <translation>&apos;%1&apos; hat die physikalische Dimension %2, die keine Dimension der Bibliothek hat</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
+        <translation>&apos;%1&apos;: das Dezimalkomma wird in diesem Gebietsschema nicht gelesen</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

@@ -1233,6 +1233,65 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValue</name>
+    <message>
+        <source>unknown unit &apos;%1&apos;</source>
+        <translation>unidad desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is of the physical dimension %2, which no dimension of the library has</source>
+        <translation>&apos;%1&apos; tiene la dimensión física %2, que ninguna magnitud de la biblioteca tiene</translation>
+    </message>
+    <message>
+        <source>unknown unit &apos;%1&apos; for %2</source>
+        <translation>unidad desconocida &apos;%1&apos; para %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; ¿quiso decir %1?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a unit of %2, not of %3</source>
+        <translation>&apos;%1&apos; es una unidad de %2, no de %3</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: %2</source>
+        <translation>unidad ambigua &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
+        <translation>&apos;%1&apos;: la coma decimal no se lee con esta configuración regional</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not start with a number</source>
+        <translation>&apos;%1&apos; no empieza por un número</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the unit in &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; inesperado tras la unidad en &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too close to zero for a double</source>
+        <translation>el número en &apos;%1&apos; está demasiado cerca de cero para un double</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too large for a double</source>
+        <translation>el número en &apos;%1&apos; es demasiado grande para un double</translation>
+    </message>
+    <message>
+        <source>the fraction in &apos;%1&apos; divides by zero</source>
+        <translation>la fracción en &apos;%1&apos; divide por cero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no unit</source>
+        <translation>&apos;%1&apos; no tiene unidad</translation>
+    </message>
+    <message>
+        <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
+        <translation>no se puede sumar &apos;%1&apos; a un valor de %2 en &apos;%3&apos;</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

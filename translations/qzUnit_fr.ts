@@ -1233,6 +1233,65 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValue</name>
+    <message>
+        <source>unknown unit &apos;%1&apos;</source>
+        <translation>unité inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is of the physical dimension %2, which no dimension of the library has</source>
+        <translation>« %1 » a la dimension physique %2, qu’aucune grandeur de la bibliothèque n’a</translation>
+    </message>
+    <message>
+        <source>unknown unit &apos;%1&apos; for %2</source>
+        <translation>unité inconnue « %1 » pour %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation> ; vouliez-vous dire %1 ?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a unit of %2, not of %3</source>
+        <translation>« %1 » est une unité de %2 et non de %3</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: %2</source>
+        <translation>unité ambiguë « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
+        <translation>« %1 » : la virgule décimale n&apos;est pas reconnue avec ces paramètres régionaux</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not start with a number</source>
+        <translation>« %1 » ne commence pas par un nombre</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the unit in &apos;%2&apos;</source>
+        <translation>« %1 » inattendu après l&apos;unité dans « %2 »</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too close to zero for a double</source>
+        <translation>le nombre dans « %1 » est trop proche de zéro pour un double</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too large for a double</source>
+        <translation>le nombre dans « %1 » est trop grand pour un double</translation>
+    </message>
+    <message>
+        <source>the fraction in &apos;%1&apos; divides by zero</source>
+        <translation>la fraction dans « %1 » divise par zéro</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no unit</source>
+        <translation>« %1 » n&apos;a pas d&apos;unité</translation>
+    </message>
+    <message>
+        <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
+        <translation>impossible d&apos;ajouter « %1 » à une valeur de %2 dans « %3 »</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

@@ -1233,6 +1233,65 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValue</name>
+    <message>
+        <source>unknown unit &apos;%1&apos;</source>
+        <translation>unità sconosciuta &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is of the physical dimension %2, which no dimension of the library has</source>
+        <translation>&apos;%1&apos; ha la dimensione fisica %2, che nessuna grandezza della libreria ha</translation>
+    </message>
+    <message>
+        <source>unknown unit &apos;%1&apos; for %2</source>
+        <translation>unità sconosciuta &apos;%1&apos; per %2</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; forse si intendeva %1?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a unit of %2, not of %3</source>
+        <translation>&apos;%1&apos; è un&apos;unità di %2, non di %3</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: %2</source>
+        <translation>unità ambigua &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
+        <translation>&apos;%1&apos;: la virgola decimale non viene letta con queste impostazioni locali</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not start with a number</source>
+        <translation>&apos;%1&apos; non inizia con un numero</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the unit in &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; inatteso dopo l&apos;unità in &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too close to zero for a double</source>
+        <translation>il numero in &apos;%1&apos; è troppo vicino a zero per un double</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too large for a double</source>
+        <translation>il numero in &apos;%1&apos; è troppo grande per un double</translation>
+    </message>
+    <message>
+        <source>the fraction in &apos;%1&apos; divides by zero</source>
+        <translation>la frazione in &apos;%1&apos; divide per zero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no unit</source>
+        <translation>&apos;%1&apos; non ha unità</translation>
+    </message>
+    <message>
+        <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
+        <translation>impossibile sommare &apos;%1&apos; a un valore di %2 in &apos;%3&apos;</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

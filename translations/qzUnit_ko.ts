@@ -1233,6 +1233,65 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValue</name>
+    <message>
+        <source>unknown unit &apos;%1&apos;</source>
+        <translation>알 수 없는 단위 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is of the physical dimension %2, which no dimension of the library has</source>
+        <translation>&apos;%1&apos;의 차원은 %2이며, 라이브러리에 이 차원의 양이 없습니다</translation>
+    </message>
+    <message>
+        <source>unknown unit &apos;%1&apos; for %2</source>
+        <translation>%2에 대한 알 수 없는 단위 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; %1을(를) 의미했습니까?</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a unit of %2, not of %3</source>
+        <translation>&apos;%1&apos;은(는) %3이(가) 아니라 %2의 단위입니다</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: %2</source>
+        <translation>모호한 단위 &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
+        <translation>&apos;%1&apos;: 이 로캘에서는 소수점 쉼표를 읽지 않습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; does not start with a number</source>
+        <translation>&apos;%1&apos;이(가) 숫자로 시작하지 않습니다</translation>
+    </message>
+    <message>
+        <source>unexpected &apos;%1&apos; after the unit in &apos;%2&apos;</source>
+        <translation>&apos;%2&apos;에서 단위 뒤에 예기치 않은 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too close to zero for a double</source>
+        <translation>&apos;%1&apos;의 숫자가 0에 너무 가까워 double로 나타낼 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the number in &apos;%1&apos; is too large for a double</source>
+        <translation>&apos;%1&apos;의 숫자가 너무 커서 double로 나타낼 수 없습니다</translation>
+    </message>
+    <message>
+        <source>the fraction in &apos;%1&apos; divides by zero</source>
+        <translation>&apos;%1&apos;의 분수가 0으로 나눕니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has no unit</source>
+        <translation>&apos;%1&apos;에 단위가 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
+        <translation>&apos;%3&apos;에서 &apos;%1&apos;을(를) %2 값에 더할 수 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

@@ -2,6 +2,7 @@
 
 #include "qzFFFUnit.h"
 #include "qzUnitCatalogue.h"
+#include "qzUnitParser.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -319,44 +320,16 @@ QDebug operator<<(QDebug debug, const qzUnitValue& value)
 
 qzUnitValue qzUnitValue::fromString(const QString& text, qzUnitSystem::Dimension dimension, QString* errorMessage)
 {
-    auto fail = [errorMessage](const QString& message) {
-        if (errorMessage)
-            *errorMessage = message;
-        return makeUndefined();
-    };
-    const QString trimmed = text.trimmed();
-    // The number is the longest prefix that the C locale reads as a double;
-    // everything after it, blanks trimmed, is the unit.
-    int end = 0;
-    while (end < trimmed.size() && QStringLiteral("0123456789+-.eE").contains(trimmed.at(end)))
-        ++end;
-    bool ok = false;
-    double number = 0.0;
-    for (; end > 0; --end) {
-        number = QLocale::c().toDouble(trimmed.leftRef(end), &ok);
-        if (ok)
-            break;
-    }
-    // A number cut short inside its digits ("1e999" read as "1e99") is no number.
-    if (!ok || (end < trimmed.size() && (trimmed.at(end).isDigit() || trimmed.at(end) == QLatin1Char('.'))))
-        return fail(QStringLiteral("'%1' does not start with a number").arg(text));
-    const QString unit = trimmed.mid(end).trimmed();
-    if (unit.isEmpty())
-        return fail(QStringLiteral("'%1' has no unit").arg(text));
+    return fromString(text, QLocale::c(), dimension, errorMessage);
+}
 
-    const QVector<QPair<qzUnitSystem::Dimension, int>> matches = qzUnitSystem::findUnits(unit, dimension);
-    if (matches.isEmpty()) {
-        return fail(dimension == qzUnitSystem::Undefined
-                        ? QStringLiteral("unknown unit '%1'").arg(unit)
-                        : QStringLiteral("unknown unit '%1' for %2").arg(unit, qzUnitSystem::dimensionKey(dimension)));
-    }
-    if (matches.size() > 1) {
-        QStringList candidates;
-        for (const auto& match : matches)
-            candidates.append(qzUnitSystem::dimensionKey(match.first));
-        return fail(QStringLiteral("ambiguous unit '%1': %2").arg(unit, candidates.join(QLatin1String(", "))));
-    }
-    return qzUnitValue(matches.first().first, number, matches.first().second);
+qzUnitValue qzUnitValue::fromString(const QString& text, const QLocale& locale, qzUnitSystem::Dimension dimension,
+                                    QString* errorMessage)
+{
+    const qzUnitParser::Result result = qzUnitParser::parse(text, locale, dimension);
+    if (errorMessage && result.error != qzUnitParser::NoError)
+        *errorMessage = result.message;
+    return result.value;
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include <limits>
 
 class QDataStream;
+class QLocale;
 class QDebug;
 
 /*!
@@ -207,14 +208,23 @@ public:
                                 QString* errorMessage = nullptr);
 
     /*!
-      Reads a value a person typed: a number in the C locale, optional blanks,
-      then a unit symbol or English unit name matched exactly ("12.5 mm",
-      "12.5mm", "-3e2 Kilonewton"). With \a dimension other than Undefined only
-      that dimension's units are considered. On failure returns an undefined
-      value and, when \a errorMessage is given, says why (an unknown unit, or
-      an ambiguous one together with its dimensions).
+      Reads a value a person typed: a number in the C locale, then a unit
+      ("12.5 mm", "12.5mm", "-3e2 Inch"). Also read: fractions and mixed
+      numbers ("1 1/2 in"), plural, UK, ASCII and translated spellings of
+      units ("metres", "um", "degC"), any case where that leaves one unit,
+      SI prefixes and compound units ("kN", "g/cm^3"), sums ("5 ft 3 in", in
+      the unit of the last term) and, with \a dimension given, a bare number
+      in that dimension's view unit. With \a dimension other than Undefined
+      only that dimension's units are considered; a unit several dimensions
+      share is otherwise settled by the preferred dimension. On failure
+      returns an undefined value and, when \a errorMessage is given, says why
+      in the loaded translation. qzUnitParser gives the details.
     */
     static qzUnitValue fromString(const QString& text,
+                                  qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
+                                  QString* errorMessage = nullptr);
+    //! As above, with numbers also in \a locale's separators ("12,5 mm" in German).
+    static qzUnitValue fromString(const QString& text, const QLocale& locale,
                                   qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
                                   QString* errorMessage = nullptr);
 

@@ -87,6 +87,13 @@ void tst_qzunit::results_data()
     QTest::newRow("dimension by value") << words("convert 1 km mi --dimension 5 --precision 4") << "0.6214 mi" << 1;
     QTest::newRow("shared symbol settled by --dimension") << words("convert 1 J kJ --dimension Heat") << "0.001 kJ" << 0;
     QTest::newRow("shared symbol settled by the target") << words("convert 3600 kJ kWh") << "1.0 kWh" << 0;
+    QTest::newRow("shared symbol settled by a preference") << words("convert 1 J kJ") << "0.001 kJ" << 1;
+    QTest::newRow("shared symbol shown, with a note") << words("show 25 degC") << "298.15 K" << 1;
+    QTest::newRow("negative infinity") << words("convert -inf m mm") << "-inf mm" << 0;
+    QTest::newRow("sum to a unit that is no row") << words("convert 5 ft 3 in mm --precision 5") << "1600.2 mm" << 0;
+    QTest::newRow("compound to a unit that is no row") << words("convert 1 W BTU/h --precision 5") << "3.4121 BTU/h" << 0;
+    QTest::newRow("calc product") << (words("calc") << QStringLiteral("10 N * 2 m") << QStringLiteral("ft*lbf")) << "14.7512 ft lbf" << 0;
+    QTest::newRow("calc quotient and sum") << (words("calc") << QStringLiteral("1 t / 2 m^3 + 0.5 g/cm^3")) << QStringLiteral("1.0 g/cm³") << 0;
     QTest::newRow("show defaults to SI") << words("show 1 km") << "1000.0 m" << 0;
     QTest::newRow("show SImm") << words("show 1 m --preset SImm") << "1000.0 mm" << 0;
     QTest::newRow("show Imperial glued") << words("show 2.54cm --preset Imperial") << "25.4 mm" << 0;
@@ -140,8 +147,8 @@ void tst_qzunit::userErrors_data()
     QTest::newRow("unknown preset") << words("show 1 m --preset Metric") << "Metric";
     QTest::newRow("unknown option") << words("convert --bogus 1 m in") << "bogus";
     QTest::newRow("option the command does not read") << words("convert 1 m in --preset SI") << "preset";
-    QTest::newRow("shared symbol in a conversion") << words("convert 1 J kJ") << "Energy, Heat";
-    QTest::newRow("shared symbol shown") << words("show 1 J") << "Energy, Heat";
+    QTest::newRow("unknown unit with a suggestion") << words("convert 1 rmp rad/s") << "did you mean 'Rpm'";
+    QTest::newRow("calc of no dimension") << (words("calc") << QStringLiteral("1 m * 1 kg")) << QStringLiteral("M·L");
     QTest::newRow("different dimensions") << words("convert 1 m kg") << "(Length) to 'kg' (Mass)";
     QTest::newRow("bytes of a length") << words("bytes 3 m") << "'m'";
     QTest::newRow("duration of a length") << words("duration 3 m") << "'m'";

@@ -1,6 +1,7 @@
 // Every catalogue in translations/, as a host gets it by its locale: the
 // messages keep their placeholders, the units of a dimension stay apart by
-// name and by symbol, and a translated symbol remains that symbol.
+// name and by symbol, the parser reads each name back as its unit, and a
+// translated symbol remains that symbol.
 #include <qzUnitAll.h>
 
 #include "checks.h"
@@ -149,6 +150,9 @@ void tst_qzUnitCatalogues::unitTexts()
         // same name, nor one whose symbol or English name it is.
         const auto found = qzUnitSystem::findUnits(tr.name, en.dimension);
         QVERIFY2(found.size() == 1 && english.at(first + found.first().second).name == en.name, message.constData());
+        const QVector<qzUnitParser::Unit> read = qzUnitParser::units(tr.name, en.dimension);
+        QVERIFY2(!read.isEmpty() && read.first().isRow && english.at(first + read.first().unitIndex).name == en.name,
+                 message.constData());
         for (int j = first; j < k; ++j)
             QVERIFY2(tr.symbol != translated.at(j).symbol || en.symbol == english.at(j).symbol, message.constData());
         // A translated symbol stays a symbol, not the name, and keeps every

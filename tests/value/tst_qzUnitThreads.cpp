@@ -64,7 +64,9 @@ void tst_qzUnitThreads::firstUseRaces()
         in >> copy >> variant;
         return texts << copy.valueSymbolString('g', 17) << variant.value<qzUnitValue>().valueSymbolString('g', 17);
     };
+    std::vector<QString> typed(ThreadCount); // the first reading builds the index of unit spellings
     runTogether([&](int i) {
+        typed[i] = qzUnitValue::fromString(QStringLiteral("3 ft 4 in")).valueSymbolString('g', 6);
         globals[i] = qzUnitSystem::globalUnitSystem();
         for (int round = 0; round < 50; ++round)
             results[i] = exercise(i);
@@ -73,6 +75,7 @@ void tst_qzUnitThreads::firstUseRaces()
     for (int i = 0; i < ThreadCount; ++i) {
         QCOMPARE(globals[i], qzUnitSystem::globalUnitSystem());
         QCOMPARE(results[i], exercise(i));
+        QCOMPARE(typed[i], QStringLiteral("40.0 in"));
     }
 }
 

@@ -158,12 +158,12 @@ void tst_qzUnitValue::values_data()
     row("read a name and an exponent", typed(" -3e2 Inch "), "-300.0 in");
     row("read within a dimension", typed("1 km", 5), "1.0 km");
     row("read an unknown unit", typed("3 furlong"), "unknown unit 'furlong'");
-    row("read in the wrong dimension", typed("3 mm", 6), "unknown unit 'mm' for Mass");
+    row("read in the wrong dimension", typed("3 mm", 6), "'mm' is a unit of Length, not of Mass");
     row("read no number", typed("mm"), "'mm' does not start with a number");
-    row("read an overflow", typed("1e999 m"), "'1e999 m' does not start with a number");
+    row("read an overflow", typed("1e999 m"), "the number in '1e999 m' is too large for a double");
     row("read no unit", typed("3.5"), "'3.5' has no unit");
-    row("read a unit in the wrong case", typed("1 MM"), "unknown unit 'MM'");
-    row("read a shared symbol", typed("1 J"), "ambiguous unit 'J': Energy, Heat");
+    row("read a unit in the wrong case", typed("1 MM"), "1.0 mm");
+    row("read a shared symbol", typed("1 J"), "1.0 J");
 }
 
 void tst_qzUnitValue::comparisons()

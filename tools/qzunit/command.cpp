@@ -1,5 +1,6 @@
 #include "command.h"
 
+#include <QLocale>
 #include <QMetaEnum>
 #include <QTextStream>
 
@@ -45,34 +46,36 @@ QString dimensionKeys(const QVector<qzUnitSystem::Dimension>& dimensions)
 
 QVector<qzUnitValue> readValue(const QString& text, qzUnitSystem::Dimension restriction)
 {
-    QString error;
-    const qzUnitValue value = qzUnitValue::fromString(text, restriction, &error);
-    if (value.isDefined())
-        return {value};
-    // The library refuses a unit that several dimensions share; a single
-    // reading in each of them lets the caller choose.
-    QVector<qzUnitValue> readings;
-    if (restriction == qzUnitSystem::Undefined) {
-        for (qzUnitSystem::Dimension dimension : qzUnitSystem::getDimensions()) {
-            const qzUnitValue reading = qzUnitValue::fromString(text, dimension);
-            if (reading.isDefined())
-                readings.append(reading);
-        }
-    }
-    if (readings.isEmpty())
-        throw UserError{error};
-    return readings;
+    const qzUnitParser::Result result = qzUnitParser::parse(text, QLocale::c(), restriction);
+    if (result.error != qzUnitParser::NoError)
+        throw UserError{result.message};
+    return {result.value};
 }
 
-QVector<UnitMatch> readUnit(const QString& text, qzUnitSystem::Dimension restriction)
+qzUnitValue readValue(const Invocation& invocation, const QString& text, qzUnitSystem::Dimension restriction)
 {
-    const QVector<UnitMatch> matches = qzUnitSystem::findUnits(text, restriction);
-    if (matches.isEmpty()) {
-        throw UserError{restriction == qzUnitSystem::Undefined
-                            ? QStringLiteral("unknown unit '%1'").arg(text)
-                            : QStringLiteral("unknown unit '%1' for %2").arg(text, qzUnitSystem::dimensionKey(restriction))};
-    }
-    return matches;
+    const qzUnitParser::Result result = qzUnitParser::parse(text, QLocale::c(), restriction);
+    if (result.error != qzUnitParser::NoError)
+        throw UserError{result.message};
+    if (!result.alternatives.isEmpty())
+        noteChoice(invocation, text, result.alternatives);
+    return result.value;
+}
+
+QVector<qzUnitParser::Unit> readUnit(const QString& text, qzUnitSystem::Dimension restriction)
+{
+    qzUnitParser::Error error = qzUnitParser::NoError;
+    QString message;
+    const QVector<qzUnitParser::Unit> units = qzUnitParser::units(text, restriction, &error, &message);
+    if (units.isEmpty())
+        throw UserError{message};
+    return units;
+}
+
+void noteChoice(const Invocation& invocation, const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions)
+{
+    invocation.err << "qzunit: note: '" << text << "' read as " << qzUnitSystem::dimensionKey(dimensions.first())
+                   << " (also " << dimensionKeys(dimensions.mid(1)) << "); choose another with --dimension\n";
 }
 
 UserError ambiguity(const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions)

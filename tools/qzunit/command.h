@@ -5,6 +5,7 @@
 // preset the tool names comes from the library at run time, so the tool
 // follows the catalogue without being touched.
 
+#include <qzUnitParser.h>
 #include <qzUnitSystem.h>
 #include <qzUnitValue.h>
 
@@ -74,8 +75,8 @@ void runHardness(const Invocation& invocation);
 void runDuration(const Invocation& invocation);
 void runBytes(const Invocation& invocation);
 void runCatalogue(const Invocation& invocation);
+void runCalc(const Invocation& invocation);
 
-using UnitMatch = QPair<qzUnitSystem::Dimension, int>;
 
 //! The dimension named by its enumerator ("Length"), English name or value.
 qzUnitSystem::Dimension parseDimension(const QString& text);
@@ -86,16 +87,23 @@ QString presetNames();
 //! The enumerators of \a dimensions, comma-separated.
 QString dimensionKeys(const QVector<qzUnitSystem::Dimension>& dimensions);
 
-//! Every reading of a typed value ("12.5 mm", "12.5mm"): one per dimension
-//! that has its unit, only \a restriction unless that is Undefined.
+//! A typed value ("12.5 mm", "3 ft 4 in", "1000 kg/m^3"), only in
+//! \a restriction unless that is Undefined; a user error when unreadable.
 QVector<qzUnitValue> readValue(const QString& text, qzUnitSystem::Dimension restriction);
-//! Every unit whose symbol or English name is \a text, as readValue.
-QVector<UnitMatch> readUnit(const QString& text, qzUnitSystem::Dimension restriction);
+//! As above; when a preference chose among several dimensions, a note on
+//! the invocation's error stream says so.
+qzUnitValue readValue(const Invocation& invocation, const QString& text, qzUnitSystem::Dimension restriction);
+//! Every reading of a unit text, one per dimension, the preferred first.
+QVector<qzUnitParser::Unit> readUnit(const QString& text, qzUnitSystem::Dimension restriction);
+//! The note that \a text was read in the first of \a dimensions.
+void noteChoice(const Invocation& invocation, const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions);
 //! A typed value and the unit it is to be converted to.
 struct Conversion
 {
     qzUnitValue value;
     int target;
+    double factor = 1.0; // from the target unit to the row target, for units that are no row
+    QString targetText;  // how a unit that is no row is written
 };
 //! Reads "VALUE [UNIT] TARGET" from the arguments, in \a restriction unless that is Undefined.
 Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension restriction);

@@ -2,6 +2,8 @@
 #include "notes.h"
 
 #include <QLocale>
+
+#include <algorithm>
 #include <QTextStream>
 
 Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension restriction)
@@ -14,36 +16,42 @@ Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension 
         throw UserError{QStringLiteral("no target unit after '%1 %2'").arg(valueWords.first(), target)};
 
     const QString valueText = valueWords.join(QLatin1Char(' '));
-    const QVector<qzUnitValue> values = readValue(valueText, restriction);
-    const QVector<UnitMatch> units = readUnit(target, restriction);
+    const qzUnitValue value = readValue(valueText, restriction).first(); // its own mistakes first
+    const QVector<qzUnitParser::Unit> units = readUnit(target, restriction);
 
     // A unit that several dimensions share is settled by the other unit
-    // whenever the two have one dimension in common.
+    // whenever the two have one dimension in common, else by a preference.
     QVector<qzUnitSystem::Dimension> common;
-    qzUnitValue value;
-    int targetIndex = -1;
-    for (const qzUnitValue& reading : values) {
-        for (const UnitMatch& unit : units) {
-            if (unit.first == reading.dimension()) {
-                common.append(unit.first);
-                value.exchangeValue(reading);
-                targetIndex = unit.second;
-            }
+    QVector<qzUnitValue> values;
+    QVector<qzUnitParser::Unit> targets;
+    for (const qzUnitParser::Unit& unit : units) {
+        const qzUnitParser::Result reading = qzUnitParser::parse(valueText, QLocale::c(), unit.dimension);
+        if (reading.error == qzUnitParser::NoError) {
+            common.append(unit.dimension);
+            values.append(reading.value);
+            targets.append(unit);
         }
     }
-    if (common.size() > 1)
-        throw ambiguity(QStringLiteral("'%1' to '%2'").arg(valueText, target), common);
     if (common.isEmpty()) {
-        QVector<qzUnitSystem::Dimension> from;
-        for (const qzUnitValue& reading : values)
-            from.append(reading.dimension());
         QVector<qzUnitSystem::Dimension> to;
-        for (const UnitMatch& unit : units)
-            to.append(unit.first);
+        for (const qzUnitParser::Unit& unit : units)
+            to.append(unit.dimension);
         throw UserError{QStringLiteral("cannot convert '%1' (%2) to '%3' (%4): different dimensions")
-                            .arg(valueText, dimensionKeys(from), target, dimensionKeys(to))};
+                            .arg(valueText, qzUnitSystem::dimensionKey(value.dimension()), target, dimensionKeys(to))};
     }
-    return Conversion{value, targetIndex};
+    if (common.size() > 1) {
+        const QVector<qzUnitSystem::Dimension> preferred = qzUnitSystem::dimensionsOf(qzUnitSystem::exponents(common.first()));
+        const bool shared = std::all_of(common.cbegin(), common.cend(), [&common](qzUnitSystem::Dimension dimension) {
+            return qzUnitSystem::exponents(dimension) == qzUnitSystem::exponents(common.first());
+        });
+        const int chosen = shared ? common.indexOf(preferred.value(0)) : -1;
+        if (chosen < 0)
+            throw ambiguity(QStringLiteral("'%1' to '%2'").arg(valueText, target), common);
+        common.move(chosen, 0);
+        noteChoice(invocation, QStringLiteral("%1' to '%2").arg(valueText, target), common);
+        return Conversion{values.at(chosen), targets.at(chosen).unitIndex, targets.at(chosen).factor, target};
+    }
+    return Conversion{values.first(), targets.first().unitIndex, targets.first().factor, target};
 }
 
 // convert VALUE [UNIT] TARGET: the value in another unit of its dimension.
@@ -52,5 +60,12 @@ void runConvert(const Invocation& invocation)
     const Options& options = invocation.options;
     const Conversion conversion = readConversion(invocation, options.dimension);
     noteConversion(invocation, conversion.value, conversion.target);
-    invocation.out << conversion.value.valueSymbolString(conversion.target, options.format, options.precision) << '\n';
+    if (conversion.factor == 1.0) {
+        invocation.out << conversion.value.valueSymbolString(conversion.target, options.format, options.precision) << '\n';
+        return;
+    }
+    // A unit that is no row of the table ("mN", "BTU/h"): the number in it and the unit as typed.
+    const double number = conversion.value.value(conversion.target) / conversion.factor;
+    invocation.out << qzUnitValue(conversion.value.dimension(), number, conversion.target).valueString(options.format, options.precision)
+                   << ' ' << conversion.targetText << '\n';
 }

@@ -20,12 +20,14 @@
 namespace {
 
 const Command Commands[] = {
-    {"convert", "VALUE [UNIT] TARGET", "Converts a value to another unit of its dimension.", 2, 3,
+    {"convert", "VALUE [UNIT] TARGET", "Converts a value to another unit of its dimension.", 2, 16,
      DimensionOption | FormatOption | PrecisionOption, &runConvert},
+    {"calc", "EXPRESSION [TARGET]", "Evaluates products, quotients and sums of values (\"10 N * 2 m\").", 1, 2,
+     FormatOption | PrecisionOption, &runCalc},
     {"dimensions", "", "Lists the dimensions.", 0, 0, 0, &runDimensions},
     {"units", "DIMENSION", "Lists the units of a dimension; marks the SI and the view unit.", 1, 1,
      PresetOption, &runUnits},
-    {"show", "VALUE [UNIT]", "Shows a value in the view unit of a preset.", 1, 2,
+    {"show", "VALUE [UNIT]", "Shows a value in the view unit of a preset.", 1, 16,
      DimensionOption | FormatOption | PrecisionOption | PresetOption, &runShow},
     {"hardness", "VALUE [UNIT] TARGET", "Converts between hardness scales and tensile strength; warns outside the validity ranges.",
      2, 3, FormatOption | PrecisionOption, &runHardness},
@@ -79,10 +81,12 @@ QString description()
     table.flush();
     text += QStringLiteral(
         "\nA value is a number in the C locale and a unit, in one argument (12.5mm)\n"
-        "or two (12.5 mm); negative numbers need no escaping. Units are named by\n"
-        "symbol or English name, matched exactly. A unit that several dimensions\n"
-        "share is settled by the other unit of a conversion when the two have one\n"
-        "dimension in common; otherwise choose one with --dimension.\n"
+        "or more (12.5 mm, 3 ft 4 in, 1 1/2 in); negative numbers need no escaping.\n"
+        "Units are named by symbol or name in any case, plural or spelling (mm,\n"
+        "metres, um, degC), with SI prefixes or compound (kN, g/cm^3, W/(m^2*K)).\n"
+        "A unit that several dimensions share is settled by the other unit of a\n"
+        "conversion when the two have one dimension in common, else by the\n"
+        "preferred dimension, with a note; choose another with --dimension.\n"
         "Exit codes: 0 success, 2 user error.");
     return text;
 }
@@ -108,6 +112,13 @@ QStringList commandLine(int argc, char* argv[])
 #endif
 }
 
+// "-inf" and "-nan", alone or with a unit, are numbers: no option starts so.
+bool isNegativeNumber(const QString& argument)
+{
+    return argument.startsWith(QLatin1String("-inf"), Qt::CaseInsensitive)
+        || argument.startsWith(QLatin1String("-nan"), Qt::CaseInsensitive);
+}
+
 // QCommandLineParser would take "-40" or "-2.5mm" for options. Every
 // argument that is not an option (or an option's value) moves behind "--",
 // keeping its order, so that negative numbers need no escaping.
@@ -129,7 +140,7 @@ QStringList positionalsLast(const QStringList& arguments, const QVector<OptionEn
             break;
         }
         const bool isOption = argument.size() > 1 && argument.startsWith(QLatin1Char('-'))
-            && !argument.at(1).isDigit() && argument.at(1) != QLatin1Char('.');
+            && !argument.at(1).isDigit() && argument.at(1) != QLatin1Char('.') && !isNegativeNumber(argument);
         if (!isOption) {
             positionals.append(argument);
             continue;

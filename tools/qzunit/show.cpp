@@ -8,14 +8,8 @@ void runShow(const Invocation& invocation)
 {
     const Options& options = invocation.options;
     const QString text = invocation.arguments.join(QLatin1Char(' '));
-    const QVector<qzUnitValue> values = readValue(text, options.dimension);
-    if (values.size() > 1) {
-        QVector<qzUnitSystem::Dimension> dimensions;
-        for (const qzUnitValue& reading : values)
-            dimensions.append(reading.dimension());
-        throw ambiguity(QStringLiteral("'%1'").arg(text), dimensions);
-    }
+    const qzUnitValue value = readValue(invocation, text, options.dimension);
     qzUnitSystem::setViewUnits(qzUnitSystem::getUnitIndices(options.preset));
-    noteConversion(invocation, values.first(), qzUnitSystem::viewUnitIndex(values.first().dimension()));
-    invocation.out << values.first().viewValueSymbolString(options.format, options.precision) << '\n';
+    noteConversion(invocation, value, qzUnitSystem::viewUnitIndex(value.dimension()));
+    invocation.out << value.viewValueSymbolString(options.format, options.precision) << '\n';
 }

@@ -1,0 +1,77 @@
+#ifndef QZUNITPARSER_H
+#define QZUNITPARSER_H
+
+#include "qzUnitValue.h"
+
+#include <QLocale>
+#include <QString>
+#include <QVector>
+
+/*!
+  Reads values and units as people type them: numbers in the C locale or a
+  given one, fractions and mixed numbers, unit symbols and names in their
+  plural, UK, ASCII and translated spellings, SI prefixes, compound units
+  and sums such as "5 ft 3 in". qzUnitValue::fromString() is built on it.
+
+  The spellings are indexed once and again whenever the loaded translation
+  changes; reading is safe from several threads at once.
+*/
+class QZUNIT_EXPORT qzUnitParser
+{
+public:
+    //! Why a text could not be read.
+    enum Error {
+        NoError,               //!< the text was read
+        NoNumber,              //!< the text does not start with a number
+        NumberOutOfRange,      //!< the number is too large or too close to zero for a double
+        NoUnit,                //!< a number without a unit and without a dimension to take it in
+        UnknownUnit,           //!< no unit is spelled this way
+        WrongDimension,        //!< the unit belongs to other dimensions than the one asked for
+        AmbiguousUnit,         //!< several dimensions share the unit and no rule settles which
+        TextAfterUnit,         //!< something follows the unit that is neither a unit nor a term
+        DifferentDimensions,   //!< the terms of a sum are of different dimensions
+        NoCataloguedDimension, //!< a compound unit whose physical dimension has no class
+        DivisionByZero         //!< a fraction with the denominator 0
+    };
+
+    //! One way to read a unit text: a dimension, the table row that stands
+    //! for it and the factor from the text's unit to the row's unit.
+    struct Unit
+    {
+        qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined; //!< the dimension read
+        int unitIndex = 0;   //!< the row that stands for the unit; 0 for a unit that is no row
+        double factor = 1.0; //!< a number in the text's unit times this is the number in the row's unit
+        bool isRow = true;   //!< whether the text names the row itself (factor 1)
+    };
+
+    //! What a text was read as.
+    struct Result
+    {
+        qzUnitValue value = qzUnitValue::makeUndefined(); //!< undefined when reading failed
+        Error error = NoError;  //!< why reading failed
+        QString message;        //!< the translated message of the error; empty on success
+        //! When a preference chose among several dimensions that share the
+        //! unit: all of them, the chosen one first; empty otherwise.
+        QVector<qzUnitSystem::Dimension> alternatives;
+    };
+
+    //! Reads \a text as a value, in \a dimension unless that is Undefined;
+    //! numbers in the C locale and, when it differs, in \a locale.
+    static Result parse(const QString& text, const QLocale& locale = QLocale::c(),
+                        qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined);
+
+    /*!
+      Every reading of a unit text without a number, one per dimension (only
+      \a dimension unless that is Undefined), the preferred one first. On
+      failure the list is empty and \a error and \a message say why.
+    */
+    static QVector<Unit> units(const QString& text, qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
+                               Error* error = nullptr, QString* message = nullptr);
+
+    //! The text as the index compares it: look-alike characters (µ and μ,
+    //! the dots and blanks between units, minus signs, superscript powers)
+    //! replaced by one spelling each.
+    static QString normalized(const QString& text);
+};
+
+#endif // QZUNITPARSER_H
