@@ -3,6 +3,7 @@
 #include "qzFFFUnit.h"
 #include "qzUnitCatalogue.h"
 #include "qzUnitLength.h"
+#include "qzUnitQtCompat.h"
 #include "qzUnitValue.h"
 
 #include <QDataStream>
@@ -350,7 +351,7 @@ qzUnitSystem* qzUnitSystem::globalUnitSystem()
         GlobalUnitSystem = new qzUnitSystem(Undefined);
         // Each creation registers again; Qt maps a known name to its type id.
         qRegisterMetaType<qzUnitValue>("qzUnitValue");
-        qRegisterMetaTypeStreamOperators<qzUnitValue>("qzUnitValue");
+        qzRegisterStreamOperators<qzUnitValue>("qzUnitValue");
         return true;
     };
     // The first creation happens once even when first calls race, at the

@@ -5,9 +5,11 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 get_filename_component(name ${TS} NAME)
+# qzUnit_<language>.ts
+string(REGEX REPLACE "^[^_]*_(.*)\\.ts$" "\\1" language ${name})
 configure_file(${TS} ${WORK}/${name} COPYONLY)
 execute_process(
-    COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language de
+    COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language ${language}
             unit value xml dimensions -ts ${WORK}/${name}
     WORKING_DIRECTORY ${SOURCE_DIR}
     RESULT_VARIABLE result)

@@ -1,0 +1,53 @@
+# Installs the build SELF into PREFIX. Given the build of the other Qt version
+# (PEER), that goes in first: both packages then share the prefix, and SELF
+# must neither overwrite nor change a file of PEER's.
+# Arguments: SELF, PEER (may be empty), PREFIX.
+file(REMOVE_RECURSE ${PREFIX} ${PREFIX}-alone)
+
+function(install_into build prefix)
+    execute_process(COMMAND ${CMAKE_COMMAND} --install ${build} --prefix ${prefix}
+        RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+    if(result)
+        message(FATAL_ERROR "installing ${build} failed: ${errors}")
+    endif()
+endfunction()
+
+# The files under a prefix, relative to it, with their hashes in <out>_<file>.
+function(list_files prefix out)
+    file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE ${prefix} ${prefix}/*)
+    foreach(f IN LISTS files)
+        file(SHA256 ${prefix}/${f} hash)
+        set(${out}_${f} ${hash} PARENT_SCOPE)
+    endforeach()
+    set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+if(NOT PEER)
+    install_into(${SELF} ${PREFIX})
+    return()
+endif()
+install_into(${PEER} ${PREFIX})
+list_files(${PREFIX} peer)
+install_into(${SELF} ${PREFIX}-alone)
+list_files(${PREFIX}-alone self)
+install_into(${SELF} ${PREFIX})
+list_files(${PREFIX} both)
+file(REMOVE_RECURSE ${PREFIX}-alone)
+foreach(f IN LISTS self)
+    if(f IN_LIST peer)
+        message(FATAL_ERROR "both builds install ${f}")
+    endif()
+endforeach()
+foreach(f IN LISTS peer)
+    if(NOT both_${f} STREQUAL peer_${f})
+        message(FATAL_ERROR "installing ${SELF} changed ${f} of ${PEER}")
+    endif()
+endforeach()
+list(LENGTH peer peer_count)
+list(LENGTH self self_count)
+list(LENGTH both both_count)
+math(EXPR expected "${peer_count} + ${self_count}")
+if(NOT both_count EQUAL expected OR self_count EQUAL 0)
+    message(FATAL_ERROR "${both_count} files in the prefix, ${peer_count} + ${self_count} expected")
+endif()
+message(STATUS "side by side in ${PREFIX}: ${peer_count} + ${self_count} files")
