@@ -2,6 +2,7 @@
 # (PEER), that goes in first: both packages then share the prefix, and SELF
 # must neither overwrite nor change a file of PEER's.
 # Arguments: SELF, PEER (may be empty), PREFIX.
+cmake_policy(VERSION 3.16)
 file(REMOVE_RECURSE ${PREFIX} ${PREFIX}-alone)
 
 function(install_into build prefix)
