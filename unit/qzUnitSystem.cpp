@@ -3,6 +3,7 @@
 #include "qzFFFUnit.h"
 #include "qzUnitCatalogue.h"
 #include "qzUnitLength.h"
+#include "qzUnitQtCompat.h"
 #include "qzUnitValue.h"
 
 #include <QDataStream>
@@ -376,7 +377,7 @@ qzUnitSystem* qzUnitSystem::globalUnitSystem()
         GlobalUnitSystem = new qzUnitSystem(Undefined);
         // Each creation registers again; Qt maps a known name to its type id.
         qRegisterMetaType<qzUnitValue>("qzUnitValue");
-        qRegisterMetaTypeStreamOperators<qzUnitValue>("qzUnitValue");
+        qzRegisterStreamOperators<qzUnitValue>("qzUnitValue");
         // Item views and QVariant::toString() show the value with its symbol.
         // Qt warns about a second registration, which re-creation would make.
         if (!QMetaType::hasRegisteredConverterFunction<qzUnitValue, QString>()) {

@@ -174,7 +174,7 @@ bool qzUnitValue::operator>=(const qzUnitValue& other) const
 
 QString qzUnitValue::valueString(char format, int precision) const
 {
-    QString text = QString::number(m_value, format, precision);
+    QString text = qzNumberText(m_value, format, precision);
     // NaN and the infinities keep Qt's text, so that they read back as numbers.
     if (!std::isfinite(m_value) || precision == 0)
         return text;
@@ -301,11 +301,11 @@ QDataStream& operator>>(QDataStream& stream, qzUnitValue& value)
     return stream;
 }
 
-uint qHash(const qzUnitValue& value)
+qzHashValue qHash(const qzUnitValue& value)
 {
-    const uint h1 = qHash(value.siValue(), 0u);
+    const qzHashValue h1 = qHash(value.siValue(), qzHashValue(0));
     const uint h2 = uint(convertUnitValueToFFFUnit(value));
-    return h1 + 3u * h2;
+    return h1 + qzHashValue(3u * h2);
 }
 
 QDebug operator<<(QDebug debug, const qzUnitValue& value)

@@ -1,6 +1,7 @@
 #ifndef QZUNITVALUE_H
 #define QZUNITVALUE_H
 
+#include "qzUnitQtCompat.h"
 #include "qzUnitSystem.h"
 
 #include <QMetaType>
@@ -439,7 +440,8 @@ QZUNIT_EXPORT qzUnitValue operator+(double number, const qzUnitValue& value);
 QZUNIT_EXPORT QDataStream& operator<<(QDataStream& stream, const qzUnitValue& value);
 //! Reads a record into \a value, which takes the record's dimension whatever it had.
 QZUNIT_EXPORT QDataStream& operator>>(QDataStream& stream, qzUnitValue& value);
-QZUNIT_EXPORT uint qHash(const qzUnitValue& value);
+//! A hash of the value in unit 0 and its dimension and unit.
+QZUNIT_EXPORT qzHashValue qHash(const qzUnitValue& value);
 //! Prints "qzUnitValue(Length, 12.5 mm)".
 QZUNIT_EXPORT QDebug operator<<(QDebug debug, const qzUnitValue& value);
 

@@ -70,7 +70,7 @@ int XmlReaderWriterBase::readIntAttribute(QXmlStreamReader& reader, const QXmlSt
                                           int maximum)
 {
     // Parsed where the reader holds it; a copy is made only for an error.
-    const QStringRef text = attributes.value(name);
+    const auto text = attributes.value(name);
     if (text.isEmpty())
         return defaultValue;
     bool parsed = false;

@@ -47,7 +47,7 @@ qzUnitValue qzUnitValue::XmlReaderWriter::readQzUnitValue(QXmlStreamReader& read
     const QXmlStreamAttributes attributes = reader.attributes();
     // The name is needed only for an error, but by then the reader has moved
     // on: kept on the stack, it costs no allocation per element.
-    const QStringRef nameRef = reader.name();
+    const auto nameRef = reader.name();
     const QVarLengthArray<QChar, 64> elementName(nameRef.begin(), nameRef.end());
     const QString text = reader.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
     // A child element or a document cut short: Qt has raised its own error

@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    qzSetUtf8(out);   // symbols such as µm, whatever the locale
     QTextStream err(stderr);
     const QStringList arguments = app.arguments();
     if (arguments.size() < 3) {

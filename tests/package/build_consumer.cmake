@@ -1,7 +1,7 @@
 # Builds and runs a consumer project against an installed qzUnit, the way a
 # host of KIND would: cmake (find_package), pkgconfig (plain compiler call) or
-# qmake (PKGCONFIG += qzUnit).
-# Arguments: KIND, SOURCE_DIR, BINARY_DIR, PREFIX, LIBDIR, QMAKE, and the
+# qmake (PKGCONFIG += qzUnit), against the package PACKAGE (qzUnit or qzUnitQt6).
+# Arguments: KIND, PACKAGE, SOURCE_DIR, BINARY_DIR, PREFIX, LIBDIR, QMAKE, and the
 # CXX_COMPILER and CXX_FLAGS of the library's build (a sanitized library needs
 # a sanitized host).
 file(REMOVE_RECURSE ${BINARY_DIR})
@@ -20,19 +20,19 @@ endfunction()
 
 separate_arguments(flags UNIX_COMMAND "${CXX_FLAGS}")
 if(KIND STREQUAL "cmake")
-    run(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR}/cmake -B . -DCMAKE_PREFIX_PATH=${PREFIX}
+    run(configure ${CMAKE_COMMAND} -S ${SOURCE_DIR}/cmake -B . -DCMAKE_PREFIX_PATH=${PREFIX} -DPACKAGE=${PACKAGE}
         -DCMAKE_CXX_COMPILER=${CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
     run(build ${CMAKE_COMMAND} --build .)
 elseif(KIND STREQUAL "pkgconfig")
-    execute_process(COMMAND pkg-config --cflags --libs qzUnit
+    execute_process(COMMAND pkg-config --cflags --libs ${PACKAGE}
         OUTPUT_VARIABLE pkg RESULT_VARIABLE result OUTPUT_STRIP_TRAILING_WHITESPACE)
     if(result)
-        message(FATAL_ERROR "pkg-config does not know qzUnit")
+        message(FATAL_ERROR "pkg-config does not know ${PACKAGE}")
     endif()
     separate_arguments(pkg UNIX_COMMAND "${pkg}")
     run(build ${CXX_COMPILER} ${flags} -std=c++17 ${SOURCE_DIR}/consumer.cpp ${pkg} -o consumer)
 elseif(KIND STREQUAL "qmake")
-    run(configure ${QMAKE} ${SOURCE_DIR}/qmake/consumer.pro
+    run(configure ${QMAKE} ${SOURCE_DIR}/qmake/consumer.pro QZUNIT_PACKAGE=${PACKAGE}
         QMAKE_CXX=${CXX_COMPILER} QMAKE_LINK=${CXX_COMPILER}
         "QMAKE_CXXFLAGS+=${CXX_FLAGS}" "QMAKE_LFLAGS+=${CXX_FLAGS}")
     run(build make)

@@ -1,11 +1,11 @@
 # Builds the example host against the installed package, runs it on its
 # project file and checks that the file it writes back is the same, byte for
 # byte: values survive a read and a write unchanged.
-# Arguments: SOURCE_DIR, BINARY_DIR, PREFIX, LIBDIR, CXX_COMPILER, CXX_FLAGS.
+# Arguments: SOURCE_DIR, BINARY_DIR, PACKAGE, PREFIX, LIBDIR, CXX_COMPILER, CXX_FLAGS.
 file(REMOVE_RECURSE ${BINARY_DIR})
 set(ENV{LD_LIBRARY_PATH} ${PREFIX}/${LIBDIR})
 execute_process(
-    COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -DCMAKE_PREFIX_PATH=${PREFIX}
+    COMMAND ${CMAKE_COMMAND} -S ${SOURCE_DIR} -B ${BINARY_DIR} -DCMAKE_PREFIX_PATH=${PREFIX} -DQZUNIT_PACKAGE=${PACKAGE}
             -DCMAKE_CXX_COMPILER=${CXX_COMPILER} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}"
     RESULT_VARIABLE result OUTPUT_QUIET)
 if(NOT result)

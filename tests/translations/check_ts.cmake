@@ -6,9 +6,11 @@
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 get_filename_component(name ${TS} NAME)
+# qzUnit_<language>.ts
+string(REGEX REPLACE "^[^_]*_(.*)\\.ts$" "\\1" language ${name})
 configure_file(${TS} ${WORK}/${name} COPYONLY)
 execute_process(
-    COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language ${LANGUAGE}
+    COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language ${language}
             unit value xml dimensions tools/qzunit -ts ${WORK}/${name}
     WORKING_DIRECTORY ${SOURCE_DIR}
     RESULT_VARIABLE result)

@@ -1,11 +1,11 @@
 // qzunit: converts values between units and lists the dimensions, units and
 // view units of the qzUnit library. Exit codes: 0 success, 2 user error.
 #include "command.h"
+#include "qzUnitQtCompat.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
-#include <QTextCodec>
 #include <QTextStream>
 
 #include <qzUnitTranslator.h>
@@ -100,13 +100,13 @@ QStringList commandLine(int argc, char* argv[])
     Q_UNUSED(argv)
     return QCoreApplication::arguments();
 #else
-    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         const QByteArray bytes(argv[i]);
-        QTextCodec::ConverterState state;
-        const QString text = utf8->toUnicode(bytes.constData(), bytes.size(), &state);
-        arguments.append(state.invalidChars == 0 ? text : QString::fromLocal8Bit(bytes));
+        // Bytes that are not UTF-8 decode to replacement characters, which
+        // encode back to other bytes: only valid UTF-8 survives the round trip.
+        const QString text = QString::fromUtf8(bytes);
+        arguments.append(text.toUtf8() == bytes ? text : QString::fromLocal8Bit(bytes));
     }
     return arguments;
 #endif
@@ -278,9 +278,9 @@ int main(int argc, char* argv[])
 #endif
     // Symbols such as µm and °C are written as UTF-8 whatever the locale.
     QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    qzSetUtf8(out);
     QTextStream err(stderr);
-    err.setCodec("UTF-8");
+    qzSetUtf8(err);
     try {
         return run(commandLine(argc, argv), out, err);
     } catch (const UserError& error) {
