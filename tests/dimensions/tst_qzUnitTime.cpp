@@ -41,14 +41,11 @@ void tst_qzUnitTime::formatDuration_data()
     row("negative", -90.0, 0, "-30s");
     row("negative hours", -3725.0, 0, "-5s");
     row("negative beyond 2^53", -1e20, 0, "-40s");
-    row("negative maximum", -std::numeric_limits<double>::max(), 0, "-8s");
     row("last hour of an int count", 596523.0 * 3600.0 + 3599.0, 0, "596523h 59m 59s");
-    row("1e15 seconds", 1e15, 0, "277777777777h 46m 40s");
     row("just below 2^53", 9007199254740991.0, 0, "2501999792983h 36m 31s");
     // From 2^53 s on a double no longer holds every second: the hours alone, truncated, to 15 digits.
     row("2^53", 9007199254740992.0, 0, "2501999792983h");
     row("1e300", 1e300, 0, "2.77777777777778e+296h");
-    row("largest double", std::numeric_limits<double>::max(), 0, "4.99359204128421e+304h");
     row("nan", qQNaN(), 0, "nan");
     row("inf", qInf(), 2, "inf");
     row("-inf", -qInf(), 0, "-inf");

@@ -3,6 +3,7 @@
 // name and by symbol, the parser reads each name back as its unit, and a
 // translated symbol remains that symbol.
 #include <qzUnitAll.h>
+#include <qzUnitTranslator.h>
 
 #include "checks.h"
 
@@ -53,21 +54,6 @@ QVector<Unit> units()
     return all;
 }
 
-// Installs the library's catalogue for a language the way a host switching
-// its locale does, for the lifetime of the object.
-struct Catalogue
-{
-    explicit Catalogue(const QString& language)
-    {
-        loaded = translator.load(QLocale(language), QStringLiteral("qzUnit"), QStringLiteral("_"),
-                                 QStringLiteral(QZUNIT_TRANSLATIONS_DIR))
-                 && QCoreApplication::installTranslator(&translator);
-    }
-    ~Catalogue() { QCoreApplication::removeTranslator(&translator); }
-    QTranslator translator;
-    bool loaded = false;
-};
-
 } // namespace
 
 class tst_qzUnitCatalogues : public QObject
@@ -79,6 +65,7 @@ private slots:
     void placeholdersKept();
     void unitTexts_data() { languages(); }
     void unitTexts();
+    void cleanup() { qzUnitTranslator::remove(); } // each row starts from English
 
 private:
     static void languages();
@@ -131,8 +118,7 @@ void tst_qzUnitCatalogues::unitTexts()
 {
     QFETCH(QString, language);
     const QVector<Unit> english = units();
-    const Catalogue catalogue(language);
-    QVERIFY(catalogue.loaded);
+    QVERIFY(qzUnitTranslator::install(QLocale(language))); // as a host switching its locale
     const QVector<Unit> translated = units();
     QSet<QString> international; // the pieces of the symbols the catalogue leaves alone
     for (int k = 0; k < english.size(); ++k)

@@ -1,5 +1,6 @@
 // What a host relies on after its start-up call: values in QVariant and
 // QSettings, and the library's catalogue installed by locale.
+#include <XmlReaderWriterBase.h>
 #include <qzUnitTranslator.h>
 #include <qzUnitValue.h>
 
@@ -51,12 +52,14 @@ void tst_qzUnitHost::translator_data()
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<bool>("installed");
     QTest::addColumn<QString>("length");
-    const QString german = QString::fromUtf8("L\u00E4nge");
-    QTest::newRow("German") << QLocale(QLocale::German) << true << german;
-    QTest::newRow("no catalogue keeps the previous") << QLocale(QLocale::Zulu) << false << german;
-    QTest::newRow("English removes it") << QLocale(QLocale::English) << true << QStringLiteral("Length");
-    QTest::newRow("Austrian German falls back to German") << QLocale(QStringLiteral("de_AT")) << true << german;
-    QTest::newRow("the C locale is no language") << QLocale::c() << false << german;
+    QTest::addColumn<QString>("message"); // of the XML reader, in its own context
+    const QString german = QString::fromUtf8("L\u00E4nge"), deMessage = QStringLiteral("Ung\u00FCltiges XML-Attribut d: 'x'");
+    QTest::newRow("German") << QLocale(QLocale::German) << true << german << deMessage;
+    QTest::newRow("no catalogue keeps the previous") << QLocale(QLocale::Zulu) << false << german << deMessage;
+    QTest::newRow("English removes it") << QLocale(QLocale::English) << true << QStringLiteral("Length")
+                                        << QStringLiteral("Invalid XML attribute d: 'x'");
+    QTest::newRow("Austrian German falls back to German") << QLocale(QStringLiteral("de_AT")) << true << german << deMessage;
+    QTest::newRow("the C locale is no language") << QLocale::c() << false << german << deMessage;
 }
 
 void tst_qzUnitHost::translator()
@@ -64,8 +67,12 @@ void tst_qzUnitHost::translator()
     QFETCH(QLocale, locale);
     QFETCH(bool, installed);
     QFETCH(QString, length);
+    QFETCH(QString, message);
     QCOMPARE(qzUnitTranslator::install(locale), installed);
     QCOMPARE(qzUnitSystem(qzUnitSystem::Length).dimensionName(), length);
+    QXmlStreamReader reader(QByteArrayLiteral("<a/>"));
+    XmlReaderWriterBase::raiseErrorNotValidAttribute(reader, QStringLiteral("x"), QStringLiteral("d"));
+    QCOMPARE(reader.errorString(), message);
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitHost)

@@ -1,7 +1,10 @@
 // Every unit factor of the catalogue against the GNU units program and its
 // database: a unit converts with its defined factor unless its row says it
 // keeps another for stored data, and then the row's defined factor must be
-// right. unitsMapping.txt maps each unit to a units expression.
+// right, and the kept factors are those stored documents were written with.
+// unitsMapping.txt maps each unit to a units expression; unit 0 also gives the
+// dimension's exponents and SI factor.
+#include <qzUnitExponents.h>
 #include <qzUnitSystem.h>
 
 #include "checks.h"
@@ -26,6 +29,18 @@ double unitsProgram(const QString& have, const QString& want, QString* answer)
     return ok ? number : qQNaN();
 }
 
+// The coherent SI unit of \a e as a units expression; information, a pure
+// number here, is a base quantity there.
+QString siUnit(const qzUnitExponents& e, bool information)
+{
+    const int powers[] = { e.mass, e.length, e.time, e.current, e.temperature, e.amount, e.luminosity };
+    const char* const base[] = { "kg", "m", "s", "A", "K", "mol", "cd" };
+    QString unit = information ? QStringLiteral("bit") : QStringLiteral("1");
+    for (int i = 0; i < 7; ++i)
+        unit += powers[i] ? QStringLiteral(" %1^%2").arg(QLatin1String(base[i])).arg(powers[i]) : QString();
+    return unit;
+}
+
 } // namespace
 
 class tst_qzUnitPhysicalFactors : public QObject
@@ -35,6 +50,8 @@ class tst_qzUnitPhysicalFactors : public QObject
 private slots:
     void factors_data();
     void factors();
+    void kept_data();
+    void kept() { checkResult(); }
 };
 
 // One row per unit of the catalogue; the mapping names each once, with its symbol.
@@ -75,6 +92,13 @@ void tst_qzUnitPhysicalFactors::factors()
     const auto d = qzUnitSystem::Dimension(dimension);
     QString answer;
     QVERIFY2(!expression.isEmpty(), "not mapped");
+    if (unit == 0 && !expression.startsWith(QLatin1Char('-'))) { // the dimension's exponents and SI factor
+        const QString si = siUnit(qzUnitSystem::exponents(d), d == qzUnitSystem::OfInformation);
+        // Moment of inertia is kg·m² although its labels read kg/m².
+        const QString meant = d == qzUnitSystem::MomentOfInertia ? QStringLiteral("kg m^2") : QString(expression).replace(QLatin1String("%1"), QLatin1String("1"));
+        QVERIFY2(closeTo(unitsProgram(meant, si, &answer), qzUnitSystem::siFactor(d), 1e-9),
+                 qPrintable(QStringLiteral("%1; siFactor %2").arg(answer).arg(qzUnitSystem::siFactor(d))));
+    }
     if (expression.startsWith(QLatin1Char('-'))) {
         QVERIFY(!qzUnitSystem::keepsFactor(d, unit)); // no counterpart, no factor to claim
         return;
@@ -94,6 +118,20 @@ void tst_qzUnitPhysicalFactors::factors()
              qPrintable(QStringLiteral("%1; converts with %2, physicalFactor %3, marked as kept: %4")
                             .arg(answer).arg(converted(d, unit, 0), 0, 'g', 17)
                             .arg(qzUnitSystem::physicalFactor(d, unit), 0, 'g', 17).arg(qzUnitSystem::keepsFactor(d, unit))));
+}
+
+// The factors kept for stored data, as those documents were written.
+void tst_qzUnitPhysicalFactors::kept_data()
+{
+    resultColumns();
+    using S = qzUnitSystem;
+    result("Length mile", converted(S::Length, 5, 0), 1609.34419224, 0.0);
+    result("pound", converted(S::Mass, 3, 0), 0.45359238, 0.0);
+    result("kg/in2", converted(S::Stress, 13, 0), 39.3701, 0.0);
+    result("ipm/s", converted(S::Acceleration, 3, 0), 1.524, 0.0);
+    result("1/ksi multiplies", converted(S::TripCoefficient, 1, 0), 6.894689475729317, 0.0);
+    result("BTU as heat", converted(S::Heat, 4, 0), 1055.0559, 0.0);
+    result("BTU/(ft2 h R)", converted(S::HeatTransferCoefficient, 2, 0), 6351559.95, 1e-9);
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitPhysicalFactors)
