@@ -125,12 +125,12 @@ double interpolate(double x, const double* xs, int nx, const double* ys, int ny)
 
 // Where the lower bound of a number in a column starts to be searched, for
 // arrays: the column's range cut into equal cells, each with the lower bound
-// of its left edge. A number's own cell puts it at most a row or two away
-// from its lower bound, which two short walks then find exactly; whatever the
-// cell, the walks end at the same position as the binary search.
+// of its left edge. A number's own cell puts it at most a row away from its
+// lower bound, which two short walks then find exactly; whatever the cell,
+// the walks end at the same position as the binary search.
 struct Guide
 {
-    static constexpr int Cells = 1024; // four cells per row and more in every column
+    static constexpr int Cells = 1024; // narrower than the closest two rows of every column
     const double* xs = nullptr;
     double scale = 0.0; // cells per unit of the column
     unsigned char start[Cells] = {};
@@ -150,6 +150,10 @@ struct Guide
         if (x > xs[RowCount - 1])
             return RowCount;
         int i = start[std::min(int((x - xs[0]) * scale), Cells - 1)];
+        // A cell is narrower than every row, so one step is the common case:
+        // taken without a branch, as the data decide it at random. The walks
+        // then rarely move.
+        i += x > xs[i];
         while (i > 0 && !(x > xs[i - 1]))
             --i;
         while (i < RowCount && x > xs[i])
@@ -215,7 +219,8 @@ void qzUnitHardness::convertArray(int from, int to, const double* in, double* ou
     for (qsizetype i = 0; i < count; ++i) {
         const double x = in[i];
         double value = interpolateAt(guide.find(x), x, xs, RowCount, ys, RowCount);
-        clampToBoundaries(value, target);
+        if (Q_UNLIKELY(std::isinf(value))) // what the clamp changes, without a call per number
+            clampToBoundaries(value, target);
         out[i] = value;
     }
 }
