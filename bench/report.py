@@ -156,8 +156,8 @@ def bulk_section(times, instructions):
     if big and not big[2] and big[3]:
         gbs = 16.0 / big[3]  # two doubles moved (read and written) per number
         out += ["", f"Memory: a copy of {BULK_SIZES[-1]:,} doubles (80 MB read, 80 MB written) takes "
-                f"{fmt_time(big)} per number, {gbs:.1f} GB/s moved; at that size every conversion above is "
-                "bounded by it, and the column `convert` / copy shows how close it comes."]
+                f"{fmt_time(big)} per number, {gbs:.1f} GB/s moved: no conversion of that many numbers can be faster, "
+                "and the column `convert` / copy shows how close each comes."]
     return out + [""]
 
 
