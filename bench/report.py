@@ -77,11 +77,11 @@ def table_file(path):
     return rows
 
 
-def fmt_time(entry):
+def fmt_time(entry, per_item=False):
     value, unit, error, per_number = entry
     if error or math.isnan(value):
         return "error"
-    return f"{per_number:.3g} ns" if per_number else f"{value:.3g} {unit}"
+    return f"{per_number:.3g} ns" if per_item and per_number else f"{value:.3g} {unit}"
 
 
 def per_number(entry):
@@ -109,7 +109,8 @@ def section(title, rows, times, instructions, target_text, numbers_per_iteration
                    f"({instructions[bench][0] / numbers_per_iteration:.1f}/"
                    f"{instructions[base][0] / numbers_per_iteration:.1f})")
         goal = "" if target is None else target_text(target)
-        out.append(f"| {label} | `{base.split('/')[-1]}` | {fmt_time(t)} | {fmt_time(b)} | {ratio:.2f}× | {ins} | {goal} | {verdict(ratio, target)} |")
+        per_item = numbers_per_iteration > 1
+        out.append(f"| {label} | `{base.split('/')[-1]}` | {fmt_time(t, per_item)} | {fmt_time(b, per_item)} | {ratio:.2f}× | {ins} | {goal} | {verdict(ratio, target)} |")
     return out + [""]
 
 
@@ -156,7 +157,7 @@ def bulk_section(times, instructions):
     if big and not big[2] and big[3]:
         gbs = 16.0 / big[3]  # two doubles moved (read and written) per number
         out += ["", f"Memory: a copy of {BULK_SIZES[-1]:,} doubles (80 MB read, 80 MB written) takes "
-                f"{fmt_time(big)} per number, {gbs:.1f} GB/s moved: no conversion of that many numbers can be faster, "
+                f"{fmt_time(big, True)} per number, {gbs:.1f} GB/s moved: no conversion of that many numbers can be faster, "
                 "and the column `convert` / copy shows how close each comes."]
     return out + [""]
 
