@@ -58,6 +58,36 @@ void cycle(benchmark::State& state, Operation op)
     state.SetItemsProcessed(state.iterations());
 }
 
+//! The sum of op(index) over all inputs, in one accumulator. Out of line, so
+//! that the accumulator is a register of a small loop of its own.
+template <typename Operation>
+#if defined(__GNUC__)
+__attribute__((noinline))
+#endif
+double sum(const Operation& op)
+{
+    double acc = 0.0;
+    for (int i = 0; i < InputCount; ++i)
+        acc += op(i);
+    return acc;
+}
+
+/*!
+  Runs acc += op(index) over all inputs per iteration, one accumulator for the
+  whole sweep, so that the conversions of neighbouring inputs overlap as they
+  do in a host's loop; op is inline and the baseline writes its arithmetic
+  out. Items processed are numbers.
+*/
+template <typename Operation>
+void sweep(benchmark::State& state, Operation op)
+{
+    for (auto _ : state) {
+        const double result = sum(op);
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetItemsProcessed(state.iterations() * InputCount);
+}
+
 } // namespace bench
 
 #endif // BENCHSUPPORT_H

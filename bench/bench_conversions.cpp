@@ -1,7 +1,12 @@
-// Reading, converting and copying a value into another unit, against the same
-// arithmetic on plain doubles and, where it knows the units, against UDUNITS-2's
-// prebuilt converter. Three conversions: millimetre to inch (two factors),
-// Celsius to Fahrenheit (offsets) and Vickers to Rockwell C (the hardness table).
+// Converting numbers into another unit, against the same arithmetic written
+// inline and, where it knows the units, against UDUNITS-2's prebuilt
+// converter. Three conversions: millimetre to inch (two factors), Celsius to
+// Fahrenheit (offsets) and Vickers to Rockwell C (the hardness table).
+//
+// Single numbers: one iteration sweeps 1024 inputs summed into one
+// accumulator (conversion/...). Arrays: qzUnitSystem::convert of n numbers
+// against a plain loop, value(int) per element, cv_convert_doubles and a copy
+// of the same bytes (bulk/...).
 //
 // Every baseline is checked against the library on all its inputs before it is
 // timed: a baseline that computes something else is reported as an error, not
@@ -17,19 +22,13 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #if QZUNIT_BENCH_UDUNITS
 #include <udunits2.h>
 #endif
 
 namespace {
-
-// The library's arithmetic written out: to metres and on to inches.
-double millimetreToInch(double v) { return v / 1000.0 / 0.0254; }
-double inchToMillimetre(double v) { return v * 0.0254 * 1000.0; }
-// Through kelvin, as the library computes it.
-double celsiusToFahrenheit(double v) { return (v + 273.15) * 1.8 - 459.67; }
-double fahrenheitToCelsius(double v) { return (v + 459.67) / 1.8 - 273.15; }
 
 // The Vickers and Rockwell C columns of the hardness table.
 constexpr int HardnessRows = 97;
@@ -79,30 +78,55 @@ double interpolate(double x, const double* xs, const double* ys)
     const double x1 = xs[i];
     return ((x - x1) * ys[i - 1] - (x - x0) * ys[i]) / (x0 - x1);
 }
-double vickersToRockwell(double v) { return interpolate(v, vickers, rockwell); }
-double rockwellToVickers(double v) { return interpolate(v, rockwell, vickers); }
 
-struct Conversion
+
+// The conversions as types, so that each baseline's arithmetic is compiled
+// inline into its loop. The library's target unit stays a number read at run
+// time, as a host's choice of unit is.
+struct MillimetreToInch
 {
-    const char* name;
-    qzUnitSystem::Dimension dimension;
-    int from;
-    int to;
-    double low; // the inputs, in unit from
-    double high;
-    double (*there)(double);
-    double (*back)(double);
-    const char* udunitsFrom; // null: UDUNITS-2 has no such unit
-    const char* udunitsTo;
+    static constexpr const char* name = "mm_to_in";
+    static constexpr qzUnitSystem::Dimension dimension = qzUnitSystem::Length;
+    static constexpr int from = qzUnitLength::Millimeter;
+    static constexpr int to = qzUnitLength::Inch;
+    static constexpr double low = -1e4, high = 1e4;
+    static constexpr const char* udunitsFrom = "mm";
+    static constexpr const char* udunitsTo = "in";
+    // To metres and on to inches, as the library computes it.
+    static double there(double v)
+    {
+        v /= 1000.0;
+        v /= 0.0254;
+        return v;
+    }
+    static double back(double v) { return v * 0.0254 * 1000.0; }
 };
 
-const Conversion conversions[] = {
-    { "mm_to_in", qzUnitSystem::Length, qzUnitLength::Millimeter, qzUnitLength::Inch, -1e4, 1e4,
-      millimetreToInch, inchToMillimetre, "mm", "in" },
-    { "C_to_F", qzUnitSystem::Temperature, qzUnitTemperature::DegreeCelsius, qzUnitTemperature::DegreeFahrenheit,
-      -200.0, 1500.0, celsiusToFahrenheit, fahrenheitToCelsius, "degC", "degF" },
-    { "HV_to_HRC", qzUnitSystem::Hardness, qzUnitHardness::Vickers, qzUnitHardness::Rockwell, 80.0, 940.0,
-      vickersToRockwell, rockwellToVickers, nullptr, nullptr },
+struct CelsiusToFahrenheit
+{
+    static constexpr const char* name = "C_to_F";
+    static constexpr qzUnitSystem::Dimension dimension = qzUnitSystem::Temperature;
+    static constexpr int from = qzUnitTemperature::DegreeCelsius;
+    static constexpr int to = qzUnitTemperature::DegreeFahrenheit;
+    static constexpr double low = -200.0, high = 1500.0;
+    static constexpr const char* udunitsFrom = "degC";
+    static constexpr const char* udunitsTo = "degF";
+    // Through kelvin, as the library computes it.
+    static double there(double v) { return (v + 273.15) * 1.8 - 459.67; }
+    static double back(double v) { return (v + 459.67) / 1.8 - 273.15; }
+};
+
+struct VickersToRockwell
+{
+    static constexpr const char* name = "HV_to_HRC";
+    static constexpr qzUnitSystem::Dimension dimension = qzUnitSystem::Hardness;
+    static constexpr int from = qzUnitHardness::Vickers;
+    static constexpr int to = qzUnitHardness::Rockwell;
+    static constexpr double low = 80.0, high = 940.0;
+    static constexpr const char* udunitsFrom = nullptr; // UDUNITS-2 has no such units
+    static constexpr const char* udunitsTo = nullptr;
+    static double there(double v) { return interpolate(v, vickers, rockwell); }
+    static double back(double v) { return interpolate(v, rockwell, vickers); }
 };
 
 bool sameNumber(double a, double b)
@@ -111,47 +135,55 @@ bool sameNumber(double a, double b)
 }
 
 // Whether the baseline computes exactly what the library computes, both ways.
-bool baselineMatches(const Conversion& c, const QVector<qzUnitValue>& values)
+template <class C>
+bool baselineMatches(const QVector<qzUnitValue>& values)
 {
     for (const qzUnitValue& value : values) {
-        const double there = value.value(c.to);
-        if (!sameNumber(c.there(value.value()), there))
+        const double there = value.value(C::to);
+        if (!sameNumber(C::there(value.value()), there))
             return false;
-        if (!sameNumber(c.back(there), qzUnitValue(c.dimension, there, c.to).value(c.from)))
+        if (!sameNumber(C::back(there), qzUnitValue(C::dimension, there, C::to).value(C::from)))
             return false;
     }
     return true;
 }
 
+// The inputs of one benchmark, and the units as numbers the compiler cannot see.
+template <class C>
 struct Inputs
 {
-    explicit Inputs(const Conversion& c)
-        : numbers(bench::randomNumbers(bench::InputCount, c.low, c.high)),
-          values(bench::valuesOf(numbers, c.dimension, c.from))
+    explicit Inputs(int count = bench::InputCount, bool withValues = true)
+        : numbers(bench::randomNumbers(count, C::low, C::high)),
+          values(withValues ? bench::valuesOf(numbers, C::dimension, C::from) : QVector<qzUnitValue>())
     {
+        benchmark::DoNotOptimize(from);
+        benchmark::DoNotOptimize(to);
     }
     QVector<double> numbers;
     QVector<qzUnitValue> values;
+    int from = C::from;
+    int to = C::to;
 };
 
 // The view conversions read the view unit of the dimension: here the target unit.
 void setViewUnits()
 {
-    for (const Conversion& c : conversions)
-        qzUnitSystem::setViewUnitIndex(c.dimension, c.to);
+    qzUnitSystem::setViewUnitIndex(MillimetreToInch::dimension, MillimetreToInch::to);
+    qzUnitSystem::setViewUnitIndex(CelsiusToFahrenheit::dimension, CelsiusToFahrenheit::to);
+    qzUnitSystem::setViewUnitIndex(VickersToRockwell::dimension, VickersToRockwell::to);
 }
 
-// One benchmark: op(inputs, index) per iteration on a new input each time.
-template <typename Operation>
-void run(benchmark::State& state, const Conversion& c, Operation op)
+// One benchmark: acc += op(inputs, index) over all inputs per iteration.
+template <class C, typename Operation>
+void sweep(benchmark::State& state, Operation op)
 {
     setViewUnits();
-    const Inputs inputs(c);
-    if (!baselineMatches(c, inputs.values)) {
+    const Inputs<C> inputs;
+    if (!baselineMatches<C>(inputs.values)) {
         state.SkipWithError("the baseline does not compute what the library computes");
         return;
     }
-    bench::cycle(state, [&](int i) { op(inputs, i); });
+    bench::sweep(state, [&](int i) { return op(inputs, i); });
 }
 
 template <typename Body>
@@ -160,41 +192,118 @@ void add(const std::string& name, Body body)
     bench::configure(benchmark::RegisterBenchmark(name.c_str(), body));
 }
 
-void registerConversion(const Conversion& c)
+template <class C>
+void registerConversion()
 {
-    const std::string prefix = std::string("conversion/") + c.name + '/';
-    add(prefix + "plain", [&c](benchmark::State& state) {
-        run(state, c, [&c](const Inputs& in, int i) { benchmark::DoNotOptimize(c.there(in.numbers[i])); });
+    using In = Inputs<C>;
+    const std::string prefix = std::string("conversion/") + C::name + '/';
+    add(prefix + "plain", [](benchmark::State& state) {
+        sweep<C>(state, [](const In& in, int i) { return C::there(in.numbers[i]); });
     });
-    add(prefix + "value", [&c](benchmark::State& state) {
-        run(state, c, [&c](const Inputs& in, int i) { benchmark::DoNotOptimize(in.values[i].value(c.to)); });
+    add(prefix + "value", [](benchmark::State& state) {
+        sweep<C>(state, [](const In& in, int i) { return in.values[i].value(in.to); });
     });
-    add(prefix + "viewValue", [&c](benchmark::State& state) {
-        run(state, c, [](const Inputs& in, int i) { benchmark::DoNotOptimize(in.values[i].viewValue()); });
+    add(prefix + "viewValue", [](benchmark::State& state) {
+        sweep<C>(state, [](const In& in, int i) { return in.values[i].viewValue(); });
     });
-    add(prefix + "copyTo", [&c](benchmark::State& state) {
-        run(state, c, [&c](const Inputs& in, int i) {
-            qzUnitValue copy = in.values[i].copyTo(c.to);
-            benchmark::DoNotOptimize(copy);
-        });
+    add(prefix + "copyTo", [](benchmark::State& state) {
+        sweep<C>(state, [](const In& in, int i) { return in.values[i].copyTo(in.to).value(); });
     });
     // In place there and back, against both conversions by hand.
-    add(prefix + "plain_round_trip", [&c](benchmark::State& state) {
-        run(state, c, [&c](const Inputs& in, int i) {
-            double number = c.there(in.numbers[i]);
-            benchmark::DoNotOptimize(number);
-            number = c.back(number);
-            benchmark::DoNotOptimize(number);
+    add(prefix + "plain_round_trip", [](benchmark::State& state) {
+        sweep<C>(state, [](const In& in, int i) { return C::back(C::there(in.numbers[i])); });
+    });
+    add(prefix + "changeTo_round_trip", [](benchmark::State& state) {
+        sweep<C>(state, [](const In& in, int i) {
+            qzUnitValue value = in.values[i];
+            return value.changeTo(in.to).changeTo(in.from).value();
         });
     });
-    add(prefix + "changeTo_round_trip", [&c](benchmark::State& state) {
-        qzUnitValue value(c.dimension, 0.0, c.from);
-        run(state, c, [&c, &value](const Inputs& in, int i) {
-            value.setValue(in.numbers[i]);
-            benchmark::DoNotOptimize(value.changeTo(c.to).value());
-            benchmark::DoNotOptimize(value.changeTo(c.from).value());
-        });
+}
+
+// Arrays of n numbers, out of place.
+template <class C>
+struct Arrays
+{
+    Arrays(qsizetype n, bool withValues) : inputs(int(n), withValues), out(size_t(n)) {}
+    const double* in() const { return inputs.numbers.constData(); }
+    qsizetype size() const { return inputs.numbers.size(); }
+    Inputs<C> inputs;
+    std::vector<double> out;
+};
+
+// Runs op(arrays) per iteration after checking that check(arrays) holds.
+template <class C, typename Operation, typename Check>
+void runArrays(benchmark::State& state, Operation op, Check check, bool withValues = false)
+{
+    Arrays<C> arrays(state.range(0), withValues);
+    if (!check(arrays)) {
+        state.SkipWithError("the baseline does not compute what the library computes");
+        return;
+    }
+    for (auto _ : state) {
+        op(arrays);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// out equal, bit for bit, to what qzUnitSystem::convert gives.
+template <class C>
+bool sameAsConvert(const Arrays<C>& a)
+{
+    std::vector<double> expected(a.out.size());
+    qzUnitSystem::convert(C::dimension, C::from, C::to, a.in(), expected.data(), a.size());
+    return std::memcmp(expected.data(), a.out.data(), expected.size() * sizeof(double)) == 0;
+}
+
+void addArrays(const std::string& name, void (*body)(benchmark::State&))
+{
+    bench::configure(benchmark::RegisterBenchmark(name.c_str(), body)->Arg(1000)->Arg(100000)->Arg(10000000));
+}
+
+template <class C>
+void registerArrays()
+{
+    using A = Arrays<C>;
+    const std::string prefix = std::string("bulk/") + C::name + '/';
+    addArrays(prefix + "plain", [](benchmark::State& state) {
+        const auto plain = [](A& a) {
+            const double* in = a.in();
+            double* out = a.out.data();
+            for (qsizetype i = 0, n = a.size(); i < n; ++i)
+                out[i] = C::there(in[i]);
+        };
+        runArrays<C>(state, plain, [&](A& a) { return plain(a), sameAsConvert(a); });
     });
+    addArrays(prefix + "convert", [](benchmark::State& state) {
+        const auto convert = [](A& a) {
+            qzUnitSystem::convert(C::dimension, a.inputs.from, a.inputs.to, a.in(), a.out.data(), a.size());
+        };
+        runArrays<C>(state, convert, [](A&) { return true; });
+    });
+    addArrays(prefix + "value", [](benchmark::State& state) {
+        const auto each = [](A& a) {
+            const qzUnitValue* values = a.inputs.values.constData();
+            double* out = a.out.data();
+            for (qsizetype i = 0, n = a.size(); i < n; ++i)
+                out[i] = values[i].value(a.inputs.to);
+        };
+        runArrays<C>(state, each, [&](A& a) { return each(a), sameAsConvert(a); }, true);
+    });
+}
+
+// What moving the same bytes costs: a copy of n doubles.
+void copyArrays(benchmark::State& state)
+{
+    const QVector<double> in = bench::randomNumbers(int(state.range(0)), 0.0, 1.0);
+    std::vector<double> out(size_t(in.size()));
+    for (auto _ : state) {
+        std::memcpy(out.data(), in.constData(), out.size() * sizeof(double));
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetBytesProcessed(state.iterations() * state.range(0) * qint64(2 * sizeof(double)));
 }
 
 #if QZUNIT_BENCH_UDUNITS
@@ -202,12 +311,13 @@ void registerConversion(const Conversion& c)
 class Udunits
 {
 public:
-    explicit Udunits(const Conversion& c)
+    template <class C>
+    explicit Udunits(C)
     {
         ut_set_error_message_handler(ut_ignore);
         m_system = ut_read_xml(nullptr);
-        m_from = m_system ? ut_parse(m_system, c.udunitsFrom, UT_ASCII) : nullptr;
-        m_to = m_system ? ut_parse(m_system, c.udunitsTo, UT_ASCII) : nullptr;
+        m_from = m_system ? ut_parse(m_system, C::udunitsFrom, UT_ASCII) : nullptr;
+        m_to = m_system ? ut_parse(m_system, C::udunitsTo, UT_ASCII) : nullptr;
         if (m_from && m_to) {
             there = ut_get_converter(m_from, m_to);
             back = ut_get_converter(m_to, m_from);
@@ -225,13 +335,14 @@ public:
     Udunits& operator=(const Udunits&) = delete;
 
     // Whether it converts to the library's numbers, up to the last digits.
-    bool agrees(const Conversion& c, const Inputs& inputs) const
+    template <class C>
+    bool agrees(const QVector<double>& numbers) const
     {
         if (!there || !back)
             return false;
-        for (const qzUnitValue& value : inputs.values) {
-            const double expected = value.value(c.to);
-            if (std::fabs(cv_convert_double(there, value.value()) - expected) > 1e-9 * std::fmax(1.0, std::fabs(expected)))
+        for (double number : numbers) {
+            const double expected = qzUnitValue(C::dimension, number, C::from).value(C::to);
+            if (std::fabs(cv_convert_double(there, number) - expected) > 1e-9 * std::fmax(1.0, std::fabs(expected)))
                 return false;
         }
         return true;
@@ -246,46 +357,55 @@ private:
     ut_unit* m_to = nullptr;
 };
 
-template <typename Operation>
-void runUdunits(benchmark::State& state, const Conversion& c, Operation op)
+template <class C, typename Operation>
+void sweepUdunits(benchmark::State& state, Operation op)
 {
-    const Udunits udunits(c);
-    const Inputs inputs(c);
-    if (!udunits.agrees(c, inputs)) {
+    const Udunits udunits{ C() };
+    const Inputs<C> inputs;
+    if (!udunits.agrees<C>(inputs.numbers)) {
         state.SkipWithError("UDUNITS-2 does not convert these units to the library's numbers");
         return;
     }
-    bench::cycle(state, [&](int i) { op(udunits, inputs.numbers[i]); });
+    bench::sweep(state, [&](int i) { return op(udunits, inputs.numbers[i]); });
 }
 
-void registerUdunits(const Conversion& c)
+template <class C>
+void registerUdunits()
 {
-    if (!c.udunitsFrom)
-        return;
-    const std::string prefix = std::string("conversion/") + c.name + '/';
-    add(prefix + "udunits", [&c](benchmark::State& state) {
-        runUdunits(state, c, [](const Udunits& u, double number) {
-            benchmark::DoNotOptimize(cv_convert_double(u.there, number));
+    const std::string prefix = std::string("conversion/") + C::name + '/';
+    add(prefix + "udunits", [](benchmark::State& state) {
+        sweepUdunits<C>(state, [](const Udunits& u, double number) { return cv_convert_double(u.there, number); });
+    });
+    add(prefix + "udunits_round_trip", [](benchmark::State& state) {
+        sweepUdunits<C>(state, [](const Udunits& u, double number) {
+            return cv_convert_double(u.back, cv_convert_double(u.there, number));
         });
     });
-    add(prefix + "udunits_round_trip", [&c](benchmark::State& state) {
-        runUdunits(state, c, [](const Udunits& u, double number) {
-            double converted = cv_convert_double(u.there, number);
-            benchmark::DoNotOptimize(converted);
-            converted = cv_convert_double(u.back, converted);
-            benchmark::DoNotOptimize(converted);
-        });
+    addArrays(std::string("bulk/") + C::name + "/udunits", [](benchmark::State& state) {
+        const Udunits udunits{ C() };
+        runArrays<C>(
+            state, [&](Arrays<C>& a) { cv_convert_doubles(udunits.there, a.in(), size_t(a.size()), a.out.data()); },
+            [&](Arrays<C>& a) { return udunits.agrees<C>(a.inputs.numbers); });
     });
 }
 #endif
+
+template <class C>
+void registerAll()
+{
+    registerConversion<C>();
+    registerArrays<C>();
+#if QZUNIT_BENCH_UDUNITS
+    if constexpr (C::udunitsFrom != nullptr)
+        registerUdunits<C>();
+#endif
+}
 
 const int registered = [] {
-    for (const Conversion& c : conversions) {
-        registerConversion(c);
-#if QZUNIT_BENCH_UDUNITS
-        registerUdunits(c);
-#endif
-    }
+    registerAll<MillimetreToInch>();
+    registerAll<CelsiusToFahrenheit>();
+    registerAll<VickersToRockwell>();
+    addArrays("bulk/copy", copyArrays);
     return 0;
 }();
 

@@ -3,9 +3,9 @@
 # bench/RESULTS.md. Every figure there is a ratio to a baseline measured in
 # the same run:
 #   - CPU time, median of the repetitions (Google Benchmark, JSON output);
-#   - instructions per iteration of the small benchmarks, counted by callgrind
-#     from two runs of fixed length (steady where the load on the machine
-#     makes times wander);
+#   - instructions per iteration of the small benchmarks and of the arrays of
+#     1000 numbers, counted by callgrind from two runs of fixed length (steady
+#     where the load on the machine makes times wander);
 #   - comparisons per append of the sorted list, counted by callgrind.
 #
 # Environment: QZUNIT_BENCH_BUILD (build directory, default build-bench),
@@ -32,18 +32,24 @@ load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 
 counts=()
 if [[ -z "${QZUNIT_BENCH_NO_CALLGRIND:-}" ]] && command -v valgrind >/dev/null; then
-    # Instructions per iteration: the difference between a run of 40000 and
-    # one of 20000 iterations, so that start-up and set-up cancel out. A fixed
-    # count adds "/iterations:N" to the benchmark's name.
+    # Instructions per iteration: the difference between a long and a short
+    # run, so that start-up and set-up cancel out. A fixed count adds
+    # "/iterations:N" to the benchmark's name. The sweeps and arrays convert
+    # about a thousand numbers per iteration and need fewer iterations; of the
+    # arrays only n = 1000 is counted (report.py divides by the numbers).
     instructions() {
         QZUNIT_BENCH_ITERATIONS=$2 valgrind --tool=callgrind --callgrind-out-file=/dev/null \
             "$bench" --benchmark_filter="^$1/iterations:" 2>&1 >/dev/null | sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
     }
     : >"$work/instructions.tsv"
-    for name in $("$bench" --benchmark_list_tests | grep -E '^(conversion|arithmetic|formatting)/'); do
-        short=$(instructions "$name" 20000)
-        long=$(instructions "$name" 40000)
-        echo -e "$name\t$(((long - short) / 20000))" >>"$work/instructions.tsv"
+    for name in $("$bench" --benchmark_list_tests | grep -E '^(conversion|arithmetic|formatting)/|^bulk/.*/1000$'); do
+        case $name in
+            formatting/*) short=20000 ;;
+            *) short=100 ;;
+        esac
+        low=$(instructions "$name" $short)
+        high=$(instructions "$name" $((2 * short)))
+        echo -e "$name\t$(((high - low) / short))" >>"$work/instructions.tsv"
     done
     # Comparisons of values while the sorted list is built: calls of
     # qzUnitValue::operator< and of qzSortedUnitValues::append in one run.

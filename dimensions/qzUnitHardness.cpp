@@ -3,6 +3,7 @@
 #include "qzUnitSystem.h"
 #include "qzUnitValue.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -83,11 +84,10 @@ const qzUnitRow rows[] = {
 
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-// The straight line between the neighbouring rows of x in xs, evaluated in
-// ys; -infinity below the first row (and for NaN), +infinity above the last.
-double interpolate(double x, const double* xs, int nx, const double* ys, int ny)
+// The first position whose entry is not less than x: nx for x above the
+// column, 0 for NaN.
+int lowerBound(double x, const double* xs, int nx)
 {
-    // First position whose entry is not less than x.
     int i = 0;
     for (int count = nx; count > 0;) {
         const int half = count / 2;
@@ -98,6 +98,14 @@ double interpolate(double x, const double* xs, int nx, const double* ys, int ny)
             count = half;
         }
     }
+    return i;
+}
+
+// The straight line between the rows i - 1 and i of xs, i the lower bound of x,
+// evaluated in ys; -infinity below the first row (and for NaN), +infinity
+// above the last.
+double interpolateAt(int i, double x, const double* xs, int nx, const double* ys, int ny)
+{
     if (i > 0) {
         if (i >= nx || i >= ny)
             return infinity;
@@ -110,13 +118,57 @@ double interpolate(double x, const double* xs, int nx, const double* ys, int ny)
     return (nx > 0 && ny > 0 && xs[0] == x) ? ys[0] : -infinity;
 }
 
+double interpolate(double x, const double* xs, int nx, const double* ys, int ny)
+{
+    return interpolateAt(lowerBound(x, xs, nx), x, xs, nx, ys, ny);
+}
+
+// Where the lower bound of a number in a column starts to be searched, for
+// arrays: the column's range cut into equal cells, each with the lower bound
+// of its left edge. A number's own cell puts it at most a row away from its
+// lower bound, which two short walks then find exactly; whatever the cell,
+// the walks end at the same position as the binary search.
+struct Guide
+{
+    static constexpr int Cells = 1024; // narrower than the closest two rows of every column
+    const double* xs = nullptr;
+    double scale = 0.0; // cells per unit of the column
+    unsigned char start[Cells] = {};
+
+    explicit Guide(const double* column)
+        : xs(column), scale(Cells / (column[RowCount - 1] - column[0]))
+    {
+        for (int cell = 0; cell < Cells; ++cell)
+            start[cell] = static_cast<unsigned char>(lowerBound(xs[0] + cell / scale, xs, RowCount));
+    }
+
+    // lowerBound(x, xs, RowCount).
+    int find(double x) const
+    {
+        if (!(x > xs[0])) // at or below the first row, or NaN
+            return 0;
+        if (x > xs[RowCount - 1])
+            return RowCount;
+        int i = start[std::min(int((x - xs[0]) * scale), Cells - 1)];
+        // A cell is narrower than every row, so one step is the common case:
+        // taken without a branch, as the data decide it at random. The walks
+        // then rarely move.
+        i += x > xs[i];
+        while (i > 0 && !(x > xs[i - 1]))
+            --i;
+        while (i < RowCount && x > xs[i])
+            ++i;
+        return i;
+    }
+};
+
 } // namespace
 
 const qzUnitTable qzUnitHardness::Table = {
     "qzUnitHardness", { QT_TRANSLATE_NOOP("qzUnitHardness", "Hardness"), nullptr },
     { { 1, -1, -2 }, 1.0, qzUnitTable::Alternative }, // M·L^-1·T^-2, stress comes first
     QZ_UNIT_ROWS(rows), qzUnitTable::Custom, &qzUnitTable::construct<qzUnitHardness>,
-    &qzUnitHardness::convert,
+    &qzUnitHardness::convert, nullptr, nullptr, nullptr, &qzUnitHardness::convertArray,
 };
 
 QZ_UNIT_DIMENSION_IMPL(qzUnitHardness)
@@ -144,6 +196,34 @@ void qzUnitHardness::convert(int from, int to, double& value)
         convert(NewtonPerSquareMillimeter, to, value);
     }
     clampToBoundaries(value, target);
+}
+
+// Between two columns (N/mm² among them) every number takes the same two
+// steps, interpolation and the clamp, as convert takes them: the arrays find
+// the rows through a guide instead of a binary search, the rest is shared.
+void qzUnitHardness::convertArray(int from, int to, const double* in, double* out, qsizetype count)
+{
+    const e_Unit source = e_Unit(from);
+    const e_Unit target = e_Unit(to);
+    const double* xs = from != to ? table(source) : nullptr;
+    const double* ys = table(target);
+    if (!xs || !ys) {
+        for (qsizetype i = 0; i < count; ++i) {
+            double value = in[i];
+            convert(from, to, value);
+            out[i] = value;
+        }
+        return;
+    }
+    static const Guide guides[] = { Guide(tensile), Guide(rockwell), Guide(brinell), Guide(vickers) };
+    const Guide& guide = guides[xs == tensile ? 0 : xs == rockwell ? 1 : xs == brinell ? 2 : 3];
+    for (qsizetype i = 0; i < count; ++i) {
+        const double x = in[i];
+        double value = interpolateAt(guide.find(x), x, xs, RowCount, ys, RowCount);
+        if (Q_UNLIKELY(std::isinf(value))) // what the clamp changes, without a call per number
+            clampToBoundaries(value, target);
+        out[i] = value;
+    }
 }
 
 // +infinity in a stress unit without a column (N/m², psi) becomes the top

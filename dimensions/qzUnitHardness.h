@@ -39,6 +39,7 @@ public:
 
 private:
     static void convert(int from, int to, double& value);
+    static void convertArray(int from, int to, const double* in, double* out, qsizetype count);
     static bool isLinearUnit(e_Unit unit);
     static double linearFactor(e_Unit unit);
     static const double* table(e_Unit unit);

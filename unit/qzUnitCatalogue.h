@@ -13,46 +13,109 @@
 */
 namespace qzUnitRows {
 
-//! A number in the row's unit brought to the pivot unit.
-inline double toPivot(const qzUnitRow& row, double value)
+// Each step of a row is one of these, its constants taken out of the row. A
+// single number goes through the step its row names; an array picks the step
+// once and runs it over every element, so both compute the same operations.
+
+//! The step of the pivot unit and of the rows that keep the number.
+struct Keep
+{
+    //! \a value unchanged.
+    double operator()(double value) const { return value; }
+};
+//! A multiplication.
+struct Times
+{
+    double factor; //!< the right operand
+    //! \a value * factor.
+    double operator()(double value) const { return value * factor; }
+};
+//! A division.
+struct Over
+{
+    double divisor; //!< the right operand
+    //! \a value / divisor.
+    double operator()(double value) const { return value / divisor; }
+};
+//! An addition.
+struct Shift
+{
+    double shift; //!< the right operand
+    //! \a value + shift.
+    double operator()(double value) const { return value + shift; }
+};
+//! An addition, then a division.
+struct ShiftOver
+{
+    double shift;   //!< added first
+    double divisor; //!< then divided by
+    //! (\a value + shift) / divisor.
+    double operator()(double value) const { return (value + shift) / divisor; }
+};
+//! A multiplication, then a subtraction.
+struct TimesLess
+{
+    double factor; //!< multiplied first
+    double shift;  //!< then subtracted
+    //! \a value * factor - shift.
+    double operator()(double value) const { return value * factor - shift; }
+};
+
+//! \a visit called with the step that brings a number in the row's unit to the pivot unit.
+template <typename Visitor>
+inline auto withStepToPivot(const qzUnitRow& row, Visitor visit)
 {
     switch (row.op) {
     case qzUnitRow::Multiply:
     case qzUnitRow::Scale:
-        return value * row.constant;
+        return visit(Times{ row.constant });
     case qzUnitRow::Divide:
-        return value / row.constant;
-    case qzUnitRow::Offset: {
+        return visit(Over{ row.constant });
+    case qzUnitRow::Offset:
         // Division by 1.0 is exact: degrees Celsius spare the divider.
-        const double shifted = value + row.back;
-        return row.constant == 1.0 ? shifted : shifted / row.constant;
-    }
+        if (row.constant == 1.0)
+            return visit(Shift{ row.back });
+        return visit(ShiftOver{ row.back, row.constant });
     case qzUnitRow::Pivot:
     case qzUnitRow::Same:
     case qzUnitRow::Prefix:
         break;
     }
-    return value;
+    return visit(Keep{});
+}
+
+//! \a visit called with the step that brings a number in the pivot unit to the
+//! row's unit, with the row's own constants.
+template <typename Visitor>
+inline auto withStepFromPivot(const qzUnitRow& row, Visitor visit)
+{
+    switch (row.op) {
+    case qzUnitRow::Multiply:
+        return visit(Over{ row.constant });
+    case qzUnitRow::Divide:
+        return visit(Times{ row.constant });
+    case qzUnitRow::Scale:
+        return visit(Times{ row.back });
+    case qzUnitRow::Offset:
+        return visit(TimesLess{ row.constant, row.back });
+    case qzUnitRow::Pivot:
+    case qzUnitRow::Same:
+    case qzUnitRow::Prefix:
+        break;
+    }
+    return visit(Keep{});
+}
+
+//! A number in the row's unit brought to the pivot unit.
+inline double toPivot(const qzUnitRow& row, double value)
+{
+    return withStepToPivot(row, [value](auto step) { return step(value); });
 }
 
 //! A number in the pivot unit brought to the row's unit, with the row's own constants.
 inline double fromPivot(const qzUnitRow& row, double value)
 {
-    switch (row.op) {
-    case qzUnitRow::Multiply:
-        return value / row.constant;
-    case qzUnitRow::Divide:
-        return value * row.constant;
-    case qzUnitRow::Scale:
-        return value * row.back;
-    case qzUnitRow::Offset:
-        return value * row.constant - row.back;
-    case qzUnitRow::Pivot:
-    case qzUnitRow::Same:
-    case qzUnitRow::Prefix:
-        break;
-    }
-    return value;
+    return withStepFromPivot(row, [value](auto step) { return step(value); });
 }
 
 //! A number converted between two rows of a row table, through the pivot

@@ -119,6 +119,19 @@ void qzUnitSystem::changeTo(Dimension dimension, int from, int to, double& value
     value = qzUnitCatalogue::converted(dimension, from, to, value);
 }
 
+void qzUnitSystem::convert(Dimension dimension, int from, int to, const double* in, double* out, qsizetype count)
+{
+    qzUnitCatalogue::table(dimension).changeTo(from, to, in, out, count);
+}
+
+void qzUnitSystem::convert(Dimension dimension, int from, int to, QVector<double>& values)
+{
+    if (values.isEmpty())
+        return;
+    double* data = values.data();
+    convert(dimension, from, to, data, data, values.size());
+}
+
 double qzUnitSystem::conversionFactor(Dimension dimension, int from, int to)
 {
     double value = 1.0;

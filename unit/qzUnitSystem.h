@@ -158,6 +158,17 @@ public:
     void changeTo(int unitIndex, double& value);
     //! Converts \a value between two units of \a dimension.
     static void changeTo(Dimension dimension, int from, int to, double& value);
+    /*!
+      Converts \a count numbers between two units of \a dimension: out[i] is
+      in[i] as changeTo(dimension, from, to, ...) converts it, bit for bit, for
+      every pair of indices. \a in equals \a out or does not overlap it. The
+      units are looked up once, then the numbers run through plain arithmetic;
+      nothing is allocated.
+    */
+    static void convert(Dimension dimension, int from, int to, const double* in, double* out, qsizetype count);
+    //! Converts every element of \a values in place, as the overload above
+    //! (detaching a vector shared with another first).
+    static void convert(Dimension dimension, int from, int to, QVector<double>& values);
     //! The image of 1.0 under changeTo(dimension, from, to, ...).
     static double conversionFactor(Dimension dimension, int from, int to);
     /*!

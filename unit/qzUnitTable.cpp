@@ -2,6 +2,8 @@
 
 #include "qzUnitCatalogue.h"
 
+#include <cstring>
+
 namespace {
 
 inline QString filled(const QChar* placeholder, const QString& text)
@@ -11,28 +13,84 @@ inline QString filled(const QChar* placeholder, const QString& text)
 
 } // namespace
 
+// One number: the row tables inline, as values convert; the others as arrays of one.
 void qzUnitTable::changeTo(int from, int to, double& value) const
 {
     switch (conversion) {
     case Rows:
         value = qzUnitRows::converted(*this, from, to, value);
         return;
+    case Custom:
+        convert(from, to, value);
+        return;
+    default:
+        changeTo(from, to, &value, &value, 1);
+        return;
+    }
+}
+
+namespace {
+
+// Both steps over every element. An array converted in place is read and
+// written through one pointer, so that the compiler has no overlap to guard
+// against and vectorizes both loops.
+template <typename There, typename Back>
+void eachElement(There there, Back back, const double* in, double* out, qsizetype count)
+{
+    if (in == out) {
+        for (qsizetype i = 0; i < count; ++i)
+            out[i] = back(there(out[i]));
+    } else {
+        for (qsizetype i = 0; i < count; ++i)
+            out[i] = back(there(in[i]));
+    }
+}
+
+void unchanged(const double* in, double* out, qsizetype count)
+{
+    if (in != out && count > 0)
+        std::memmove(out, in, size_t(count) * sizeof(double));
+}
+
+} // namespace
+
+// The arrays pick their rows' steps once and then run plain arithmetic: the
+// same operations in the same order as a single number takes.
+void qzUnitTable::changeTo(int from, int to, const double* in, double* out, qsizetype count) const
+{
+    switch (conversion) {
+    case Rows:
+        if (from == to || !contains(from) || !contains(to))
+            break;
+        qzUnitRows::withStepToPivot(rows[from], [&](auto there) {
+            qzUnitRows::withStepFromPivot(rows[to], [&](auto back) { eachElement(there, back, in, out, count); });
+        });
+        return;
     case Prefixes: {
         // No shortcut for equal units: the quotient of a factor by itself is 1.
         const double fromFactor = contains(from) ? rows[from].constant : 0.0;
         if (!contains(to) || !(rows[to].constant > 0.0))
-            return;
-        value = (fromFactor / rows[to].constant) * value;
+            break;
+        eachElement(qzUnitRows::Times{ fromFactor / rows[to].constant }, qzUnitRows::Keep{}, in, out, count);
         return;
     }
     case Custom:
-        convert(from, to, value);
+        if (convertArray) {
+            convertArray(from, to, in, out, count);
+            return;
+        }
+        for (qsizetype i = 0; i < count; ++i) {
+            double value = in[i];
+            convert(from, to, value);
+            out[i] = value;
+        }
         return;
     case Labels:
     case Inert:
     case Anchored:
-        return;
+        break;
     }
+    unchanged(in, out, count);
 }
 
 void qzUnitTable::changeTo(qzUnit& unit, int to, double& value) const

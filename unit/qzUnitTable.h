@@ -94,12 +94,18 @@ public:
     //! Fills a %1 in the rows' names (after translation) and symbols at run
     //! time, for characters that translators should not handle.
     const QChar* placeholder = nullptr;
+    //! For Custom, optional: \a count numbers converted at once, as convert
+    //! would convert each; \a in equals \a out or does not overlap it.
+    void (*convertArray)(int from, int to, const double* in, double* out, qsizetype count) = nullptr;
 
     //! Whether \a unitIndex names a row.
     bool contains(int unitIndex) const { return uint(unitIndex) < uint(count); }
 
     //! The class's static conversion between two units.
     void changeTo(int from, int to, double& value) const;
+    //! The static conversion of \a count numbers: out[i] is in[i] as changeTo
+    //! converts it. \a in equals \a out or does not overlap it.
+    void changeTo(int from, int to, const double* in, double* out, qsizetype count) const;
     //! The class's virtual conversion of an object to \a to.
     void changeTo(qzUnit& unit, int to, double& value) const;
 

@@ -240,23 +240,6 @@ QString qzUnitValue::valueSymbolString(int unitIndex, char format, int precision
 
 // ---- View units ------------------------------------------------------------
 
-// qzUnitSystem::globalUnitSystem() and qzUnitSystem::viewUnitIndex(), read
-// in place: every value shown to a user passes here.
-int qzUnitValue::viewUnitIndex() const
-{
-    if (!qzUnitSystem::GlobalUnitSystem)
-        qzUnitSystem::globalUnitSystem();
-    const qzUnitSystem::Dimension dimension = this->dimension();
-    return (dimension >= 0 && dimension < int(qzUnitSystem::ViewUnitSlots.size()))
-        ? qzUnitSystem::ViewUnitSlots[dimension]
-        : qzUnitSystem::viewUnitIndex(dimension);
-}
-
-double qzUnitValue::viewValue() const
-{
-    return value(viewUnitIndex());
-}
-
 qzUnitValue qzUnitValue::viewUnitValue() const
 {
     return copyTo(viewUnitIndex());

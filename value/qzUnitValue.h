@@ -296,6 +296,22 @@ inline double qzUnitValue::value(int unitIndex) const
     return isUndefined() ? 0.0 : converted(unitIndex);
 }
 
+// qzUnitSystem::globalUnitSystem() and qzUnitSystem::viewUnitIndex(), read
+// in place: every value shown to a user passes here, in the host's loops too.
+inline int qzUnitValue::viewUnitIndex() const
+{
+    if (Q_UNLIKELY(!qzUnitSystem::GlobalUnitSystem))
+        qzUnitSystem::globalUnitSystem();
+    const qzUnitSystem::Dimension dimension = this->dimension();
+    return uint(dimension) < uint(qzUnitSystem::ViewUnitSlots.size()) ? qzUnitSystem::ViewUnitSlots[dimension]
+                                                                      : qzUnitSystem::viewUnitIndex(dimension);
+}
+
+inline double qzUnitValue::viewValue() const
+{
+    return value(viewUnitIndex());
+}
+
 inline double qzUnitValue::valueInUnitZero() const
 {
     if (isUndefined())
