@@ -38,6 +38,7 @@ void tst_qzUnitParser::reads_data()
     value("12.5 mm", D::Length, 0.0125);
     value("12.5 MM", D::Length, 0.0125);
     value("3 feet", D::Length, 0.9144);
+    value("2 inches", D::Length, 0.0508);
     value("2 metres", D::Length, 2.0);
     value("250 microns", D::Length, 0.00025);
     value("25 um", D::GrainSize, 25.0, D::GrainSize);
@@ -54,6 +55,9 @@ void tst_qzUnitParser::reads_data()
     value("1 kN", D::Force, 1000.0);
     value("3 mN", D::Force, 0.003);
     value("1 ksi", D::Stress, 6894757.3);
+    value("5 l", D::Volume, 0.005);
+    value("10 mph", D::Speed, 4.4704);
+    value("1 BTU/h", D::Power, 0.29307107);
     value("2 gal", D::Volume, 0.0075708236);
     value("2 Gal", D::Acceleration, 0.02);
     value("\u22122.5 mm", D::Length, -0.0025);
