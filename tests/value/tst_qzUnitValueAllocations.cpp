@@ -34,21 +34,9 @@ void* __libc_malloc(std::size_t size);
 void* __libc_calloc(std::size_t count, std::size_t size);
 void* __libc_realloc(void* p, std::size_t size);
 
-void* malloc(std::size_t size)
-{
-    ++allocations;
-    return __libc_malloc(size);
-}
-void* calloc(std::size_t count, std::size_t size)
-{
-    ++allocations;
-    return __libc_calloc(count, size);
-}
-void* realloc(void* p, std::size_t size)
-{
-    ++allocations;
-    return __libc_realloc(p, size);
-}
+void* malloc(std::size_t size) { return ++allocations, __libc_malloc(size); }
+void* calloc(std::size_t count, std::size_t size) { return ++allocations, __libc_calloc(count, size); }
+void* realloc(void* p, std::size_t size) { return ++allocations, __libc_realloc(p, size); }
 }
 #endif
 
