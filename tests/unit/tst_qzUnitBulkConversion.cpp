@@ -5,12 +5,14 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include "countsMalloc.h"
+
 #include <cstring>
 #include <limits>
 
 // With glibc every allocation (operator new, Qt's containers) passes here.
 static long allocations = 0;
-#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#ifdef QZ_COUNT_MALLOC
 extern "C" void* __libc_malloc(std::size_t size);
 extern "C" void* malloc(std::size_t size) { return ++allocations, __libc_malloc(size); }
 #endif
@@ -92,7 +94,7 @@ void tst_qzUnitBulkConversion::physical()
     qzUnitSystem::convert(qzUnitSystem::Temperature, 1, 2, temperatures.constData(), temperatures.data(), 101); // °C to °F
     for (int i = 0; i < 101; ++i)
         QVERIFY(qFuzzyCompare(lengths[i], 10.0) && qFuzzyCompare(temperatures[i], 212.0));
-#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+#ifdef QZ_COUNT_MALLOC
     const long before = allocations;
     QVector<double> shared = lengths;
     qzUnitSystem::convert(qzUnitSystem::Length, 0, 1, shared); // detaches

@@ -16,17 +16,7 @@ static_assert(sizeof(qzUnitValue) <= 48, "qzUnitValue has grown beyond 48 bytes"
 static std::atomic<long> allocations{ 0 };
 
 // Sanitizers bring their own allocator; there only operator new is counted.
-#if defined(__has_feature)
-#  if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
-#    define QZ_SANITIZED_ALLOCATOR
-#  endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#  define QZ_SANITIZED_ALLOCATOR
-#endif
-#if defined(__GLIBC__) && !defined(QZ_SANITIZED_ALLOCATOR)
-#  define QZ_COUNT_MALLOC
-#endif
+#include "countsMalloc.h"
 
 #ifdef QZ_COUNT_MALLOC
 extern "C" {
