@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QHash>
-#include <QMutex>
 #include <QSet>
 
 #include <algorithm>
@@ -12,6 +11,7 @@
 #include <cstdlib>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace {
@@ -329,7 +329,9 @@ std::shared_ptr<const Index> buildIndex(const QString& translation)
     return index;
 }
 
-QMutex indexMutex;
+// A standard mutex: its locking is visible to the thread sanitizer, which
+// cannot see into an uninstrumented QtCore.
+std::mutex indexMutex;
 std::shared_ptr<const Index> currentIndex;
 
 // Built on first use and again after the translation changed. Readers keep
@@ -337,7 +339,7 @@ std::shared_ptr<const Index> currentIndex;
 std::shared_ptr<const Index> index()
 {
     const QString translation = translationKey();
-    QMutexLocker locker(&indexMutex);
+    const std::lock_guard<std::mutex> locker(indexMutex);
     if (!currentIndex || currentIndex->translation != translation)
         currentIndex = buildIndex(translation);
     return currentIndex;
