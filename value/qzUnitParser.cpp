@@ -351,12 +351,9 @@ std::shared_ptr<const Index> index()
 // (degrees Celsius, hardness scales).
 double rowFactor(Dimension dimension, int row)
 {
-    const double zero = qzUnitCatalogue::converted(dimension, row, 0, 0.0);
-    const double one = qzUnitCatalogue::converted(dimension, row, 0, 1.0);
-    const double two = qzUnitCatalogue::converted(dimension, row, 0, 2.0);
-    if (zero != 0.0 || !(one != 0.0) || !std::isfinite(one) || std::fabs(two - 2.0 * one) > 1e-12 * std::fabs(one))
+    if (qzUnitCatalogue::converted(dimension, row, 0, 0.0) != 0.0)
         return qQNaN();
-    return one;
+    return qzUnitSystem::keptFactor(dimension, row);
 }
 
 // The unit of \a dimension whose factor to unit 0 is \a factor: the first
