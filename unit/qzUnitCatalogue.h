@@ -109,13 +109,37 @@ inline auto withStepFromPivot(const qzUnitRow& row, Visitor visit)
 //! A number in the row's unit brought to the pivot unit.
 inline double toPivot(const qzUnitRow& row, double value)
 {
-    return withStepToPivot(row, [value](auto step) { return step(value); });
+    if (row.steps & qzUnitRow::Identity)
+        return value;
+    value = (value + row.thereShift) * row.thereFactor;
+    return (row.steps & qzUnitRow::ThereDivides) ? value / row.constant : value;
 }
 
 //! A number in the pivot unit brought to the row's unit, with the row's own constants.
 inline double fromPivot(const qzUnitRow& row, double value)
 {
-    return withStepFromPivot(row, [value](auto step) { return step(value); });
+    if (row.steps & qzUnitRow::Identity)
+        return value;
+    value *= row.backFactor;
+    if (row.steps & qzUnitRow::BackDivides)
+        value /= row.constant;
+    return value - row.backShift;
+}
+
+//! A number converted from the unit of row \a from to that of row \a to,
+//! through the pivot unit. One test serves both rows that keep the number;
+//! the steps of a row that keeps it are exact and need none.
+inline double between(const qzUnitRow& from, const qzUnitRow& to, double value)
+{
+    if (from.steps & to.steps & qzUnitRow::Identity)
+        return value;
+    value = (value + from.thereShift) * from.thereFactor;
+    if (Q_UNLIKELY(from.steps & qzUnitRow::ThereDivides))
+        value /= from.constant;
+    value *= to.backFactor;
+    if (Q_UNLIKELY(to.steps & qzUnitRow::BackDivides))
+        value /= to.constant;
+    return value - to.backShift;
 }
 
 //! A number converted between two rows of a row table, through the pivot
@@ -124,7 +148,7 @@ inline double converted(const qzUnitTable& table, int from, int to, double value
 {
     if (from == to || !table.contains(from) || !table.contains(to))
         return value;
-    return fromPivot(table.rows[to], toPivot(table.rows[from], value));
+    return between(table.rows[from], table.rows[to], value);
 }
 
 } // namespace qzUnitRows
@@ -161,24 +185,34 @@ public:
     //! rows, the common case in inner loops; the others ask their table.
     static double converted(const qzUnitTable& table, int from, int to, double value)
     {
-        if (Q_UNLIKELY(table.conversion != qzUnitTable::Rows))
-            return convertedByTable(table, from, to, value);
-        return qzUnitRows::converted(table, from, to, value);
+        if (Q_LIKELY(bySteps(table, from, to)))
+            return qzUnitRows::between(table.rows[from], table.rows[to], value);
+        // Equal units and indices outside a row table leave the number alone.
+        if (table.conversion == qzUnitTable::Rows)
+            return value;
+        return convertedByTable(table, from, to, value);
+    }
+    //! Whether a number changes between the two units by their rows' steps:
+    //! two different rows of a row table. The range test also tells the kind
+    //! of table, so this is the one test in front of every fast conversion.
+    static bool bySteps(const qzUnitTable& table, int from, int to)
+    {
+        return uint(from) < uint(table.stepRows) && uint(to) < uint(table.stepRows) && from != to;
     }
     //! converted(table, from, 0, value), for the arithmetic that meets in unit 0.
     static double toUnitZero(const qzUnitTable& table, int from, double value)
     {
         // Unit 0 of every row table is its pivot: one row's step is the whole way.
-        if (Q_UNLIKELY(table.conversion != qzUnitTable::Rows))
-            return convertedByTable(table, from, 0, value);
-        return table.contains(from) ? qzUnitRows::toPivot(table.rows[from], value) : value;
+        if (Q_LIKELY(uint(from) < uint(table.stepRows)))
+            return qzUnitRows::toPivot(table.rows[from], value);
+        return table.conversion == qzUnitTable::Rows ? value : convertedByTable(table, from, 0, value);
     }
     //! converted(table, 0, to, value).
     static double fromUnitZero(const qzUnitTable& table, int to, double value)
     {
-        if (Q_UNLIKELY(table.conversion != qzUnitTable::Rows))
-            return convertedByTable(table, 0, to, value);
-        return table.contains(to) ? qzUnitRows::fromPivot(table.rows[to], value) : value;
+        if (Q_LIKELY(uint(to) < uint(table.stepRows)))
+            return qzUnitRows::fromPivot(table.rows[to], value);
+        return table.conversion == qzUnitTable::Rows ? value : convertedByTable(table, 0, to, value);
     }
     /*!
       What the virtual changeTo of the table's class does to an object standing

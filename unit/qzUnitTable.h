@@ -40,6 +40,33 @@ struct qzUnitRow
     //! keeps another one because stored data was written with it; 0 where the
     //! row's own conversion is the defined one.
     double physical = 0.0;
+
+    // The row's two steps in one form without a choice of operation, derived
+    // from op: to the pivot (v + thereShift) * thereFactor, then / constant
+    // where ThereDivides; back v * backFactor, then / constant where
+    // BackDivides, then - backShift. Adding -0.0, multiplying by 1.0 and
+    // subtracting +0.0 are exact, so every operation gives the bits of its
+    // own arithmetic; only a number both rows keep (Identity) skips the steps,
+    // which would quiet a signalling NaN. Single numbers convert through this
+    // form; arrays choose each step's operation once instead.
+
+    //! Which steps divide, and whether the row keeps the number both ways.
+    enum Step : unsigned char {
+        ThereDivides = 1, //!< to the pivot ends with / constant
+        BackDivides = 2,  //!< back from the pivot divides by constant before the shift
+        Identity = 4      //!< neither step changes the number
+    };
+    //! Step values, derived from op.
+    unsigned char steps = (op == Divide || (op == Offset && constant != 1.0) ? ThereDivides : 0)
+        | (op == Multiply ? BackDivides : 0) | (op == Pivot || op == Same || op == Prefix ? Identity : 0);
+    //! Added first on the way to the pivot.
+    double thereShift = op == Offset ? back : -0.0;
+    //! Then multiplied by.
+    double thereFactor = op == Multiply || op == Scale ? constant : 1.0;
+    //! Multiplied by first on the way back.
+    double backFactor = op == Divide || op == Offset ? constant : op == Scale ? back : 1.0;
+    //! Subtracted last on the way back.
+    double backShift = op == Offset ? back : 0.0;
 };
 
 /*!
@@ -97,6 +124,9 @@ public:
     //! For Custom, optional: \a count numbers converted at once, as convert
     //! would convert each; \a in equals \a out or does not overlap it.
     void (*convertArray)(int from, int to, const double* in, double* out, qsizetype count) = nullptr;
+    //! The rows a single number converts between by their steps: count for
+    //! row tables, 0 for the others, so that one range test also tells the kind.
+    int stepRows = conversion == Rows ? count : 0;
 
     //! Whether \a unitIndex names a row.
     bool contains(int unitIndex) const { return uint(unitIndex) < uint(count); }

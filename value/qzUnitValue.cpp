@@ -50,6 +50,11 @@ qzUnitValue qzUnitValue::makeUndefined()
     return value;
 }
 
+double qzUnitValue::valueOtherwise(int unitIndex) const
+{
+    return isUndefined() ? 0.0 : converted(unitIndex);
+}
+
 double qzUnitValue::siValue() const
 {
     return value(m_unitSystem.SIUnitIndex());
@@ -239,6 +244,17 @@ QString qzUnitValue::valueSymbolString(int unitIndex, char format, int precision
 }
 
 // ---- View units ------------------------------------------------------------
+
+int qzUnitValue::viewUnitIndex() const
+{
+    qzUnitSystem::globalUnitSystem();
+    return qzUnitSystem::viewUnitIndex(dimension());
+}
+
+double qzUnitValue::viewValueOtherwise() const
+{
+    return value(viewUnitIndex());
+}
 
 qzUnitValue qzUnitValue::viewUnitValue() const
 {

@@ -251,6 +251,14 @@ private:
     void inUnitZero(Operation operation);
     // Converts a copy of the number from the current unit to unitIndex.
     double converted(int unitIndex) const;
+    // Whether the number converts to unitIndex by two rows' steps alone.
+    bool bySteps(int unitIndex) const;
+    // The number in unitIndex by the rows' steps, where bySteps().
+    double byRows(int unitIndex) const;
+    // value(int) where bySteps() does not hold. Reads memory and writes none.
+    Q_DECL_PURE_FUNCTION double valueOtherwise(int unitIndex) const;
+    // viewValue() where its fast path does not hold; may create the global unit system.
+    double viewValueOtherwise() const;
     // value(0), where the arithmetic meets.
     double valueInUnitZero() const;
     // The view unit of the value's dimension, once the global unit system exists.
@@ -291,33 +299,47 @@ inline double qzUnitValue::converted(int unitIndex) const
     return qzUnitCatalogue::converted(*m_unitSystem.m_table, current, unitIndex, m_value);
 }
 
+// The undefined dimension never has a row table, so a conversion between two
+// rows needs no other test. Everything else is decided in the library, in
+// one call, so that the host's loop keeps its registers.
+inline bool qzUnitValue::bySteps(int unitIndex) const
+{
+    return qzUnitCatalogue::bySteps(*m_unitSystem.m_table, m_unitSystem.currentIndex(), unitIndex);
+}
+
+inline double qzUnitValue::byRows(int unitIndex) const
+{
+    const qzUnitRow* rows = m_unitSystem.m_table->rows;
+    return qzUnitRows::between(rows[m_unitSystem.currentIndex()], rows[unitIndex], m_value);
+}
+
 inline double qzUnitValue::value(int unitIndex) const
 {
-    return isUndefined() ? 0.0 : converted(unitIndex);
+    return Q_LIKELY(bySteps(unitIndex)) ? byRows(unitIndex) : valueOtherwise(unitIndex);
 }
 
-// qzUnitSystem::globalUnitSystem() and qzUnitSystem::viewUnitIndex(), read
-// in place: every value shown to a user passes here, in the host's loops too.
-inline int qzUnitValue::viewUnitIndex() const
-{
-    if (Q_UNLIKELY(!qzUnitSystem::GlobalUnitSystem))
-        qzUnitSystem::globalUnitSystem();
-    const qzUnitSystem::Dimension dimension = this->dimension();
-    return uint(dimension) < uint(qzUnitSystem::ViewUnitSlots.size()) ? qzUnitSystem::ViewUnitSlots[dimension]
-                                                                      : qzUnitSystem::viewUnitIndex(dimension);
-}
-
+// The view unit read in place, where the global unit system exists and the
+// dimension has a slot: every value shown to a user passes here, in the
+// host's loops too.
 inline double qzUnitValue::viewValue() const
 {
-    return value(viewUnitIndex());
+    const qzUnitSystem::Dimension dimension = this->dimension();
+    if (Q_LIKELY(qzUnitSystem::GlobalUnitSystem && uint(dimension) < uint(qzUnitSystem::ViewUnitSlots.size()))) {
+        const int unitIndex = qzUnitSystem::ViewUnitSlots[dimension];
+        if (Q_LIKELY(bySteps(unitIndex)))
+            return byRows(unitIndex);
+    }
+    return viewValueOtherwise();
 }
 
 inline double qzUnitValue::valueInUnitZero() const
 {
-    if (isUndefined())
-        return 0.0;
+    // Unit 0 of a row table is its pivot: one row's step is the whole way.
+    const qzUnitTable& table = *m_unitSystem.m_table;
     const int current = m_unitSystem.currentIndex();
-    return current == 0 ? m_value : qzUnitCatalogue::toUnitZero(*m_unitSystem.m_table, current, m_value);
+    if (Q_LIKELY(uint(current) < uint(table.stepRows)))
+        return qzUnitRows::toPivot(table.rows[current], m_value);
+    return valueOtherwise(0);
 }
 
 // A copy converted in place: its unit object was made for the copy, and the
@@ -347,13 +369,17 @@ inline qzUnitValue& qzUnitValue::changeTo(int unitIndex)
 template <typename Operation>
 inline void qzUnitValue::inUnitZero(Operation operation)
 {
-    const int current = m_unitSystem.currentIndex();
-    if (current == 0) {
-        m_value = operation(m_value);
-        return;
-    }
     const qzUnitTable& table = *m_unitSystem.m_table;
-    m_value = qzUnitCatalogue::fromUnitZero(table, current, operation(qzUnitCatalogue::toUnitZero(table, current, m_value)));
+    const int current = m_unitSystem.currentIndex();
+    if (Q_LIKELY(uint(current) < uint(table.stepRows))) {
+        // Unit 0 is the pivot, whose row keeps the number both ways.
+        const qzUnitRow& row = table.rows[current];
+        m_value = qzUnitRows::fromPivot(row, operation(qzUnitRows::toPivot(row, m_value)));
+    } else if (current == 0) {
+        m_value = operation(m_value);
+    } else {
+        m_value = qzUnitCatalogue::fromUnitZero(table, current, operation(qzUnitCatalogue::toUnitZero(table, current, m_value)));
+    }
 }
 
 inline qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
