@@ -45,7 +45,7 @@ private slots:
     void appending();
     void find_data();
     void find() { checkResult(); }
-    void sameOrderAsFullSort();
+    void insertionKeepsOrder();
 };
 
 void tst_qzSortedUnitValues::appending_data()
@@ -106,7 +106,7 @@ void tst_qzSortedUnitValues::find_data()
 
 // Binary insertion keeps the list sorted and holding what was appended, also
 // after a host changed elements through the mutable iterators.
-void tst_qzSortedUnitValues::sameOrderAsFullSort()
+void tst_qzSortedUnitValues::insertionKeepsOrder()
 {
     QRandomGenerator random(4711);
     for (int round = 0; round < 20; ++round) {
