@@ -26,7 +26,7 @@ void tst_qzUnitParser::reads_data()
     QTest::addColumn<int>("error");
     QTest::addColumn<int>("dimension");
     QTest::addColumn<double>("unitZero");
-    QTest::addColumn<QString>("message"); // a part of the message; its whole text where it matters
+    QTest::addColumn<QString>("message"); // the whole message where it matters, else empty
     const auto value = [](const char* text, int dimension, double unitZero, int asked = -1, const char* locale = "C") {
         QTest::newRow(text) << QString::fromUtf8(text) << QString::fromLatin1(locale) << asked
                             << int(qzUnitParser::NoError) << dimension << unitZero << QString();
@@ -101,7 +101,7 @@ void tst_qzUnitParser::reads()
     const qzUnitParser::Result result = qzUnitParser::parse(text, QLocale(locale), D(asked));
     QCOMPARE(int(result.error), error);
     QCOMPARE(result.message.isEmpty(), error == qzUnitParser::NoError);
-    QVERIFY2(result.message.contains(message), qPrintable(result.message));
+    QVERIFY2(message.isEmpty() || result.message == message, qPrintable(result.message));
     QCOMPARE(int(result.value.dimension()), dimension);
     if (error == qzUnitParser::NoError)
         QVERIFY2(closeTo(result.value.value(0), unitZero, 1e-7), qPrintable(QString::number(result.value.value(0), 'g', 17)));
