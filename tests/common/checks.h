@@ -4,13 +4,14 @@
 // Helpers of the data-driven tests. Conversions go through the unit-system
 // handle, so that each dimension class is tested as the catalogue wires it.
 
-#include <qzUnitSystem.h>
+#include <qzUnitValue.h>
 
 #include <QCoreApplication>
 #include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
+#include <cstring>
 
 //! \a value in unit \a from of \a dimension, converted to unit \a to.
 inline double converted(qzUnitSystem::Dimension dimension, int from, int to, double value = 1.0)
@@ -19,10 +20,23 @@ inline double converted(qzUnitSystem::Dimension dimension, int from, int to, dou
     return value;
 }
 
-//! True when \a actual equals \a expected up to \a tolerance, relative.
+//! True when \a actual equals \a expected up to \a tolerance, relative; NaN
+//! equals NaN, and infinities and zero only themselves.
 inline bool closeTo(double actual, double expected, double tolerance = 1e-12)
 {
-    return actual == expected || std::fabs(actual - expected) <= tolerance * std::fabs(expected);
+    return actual == expected || (std::isnan(actual) && std::isnan(expected))
+        || (std::isfinite(expected) && std::fabs(actual - expected) <= tolerance * std::fabs(expected));
+}
+
+//! The stored number of \a value; value() reads an undefined value as 0.0.
+inline double numberOf(const qzUnitValue& value) { return value.isUndefined() ? qQNaN() : value.value(); }
+
+//! Same dimension, unit and number (NaN equal to NaN, zeros told apart by sign).
+inline bool identical(const qzUnitValue& a, const qzUnitValue& b)
+{
+    const double x = numberOf(a), y = numberOf(b);
+    return a.dimension() == b.dimension() && a.unitIndex() == b.unitIndex()
+        && (std::memcmp(&x, &y, sizeof x) == 0 || (std::isnan(x) && std::isnan(y)));
 }
 
 // Data-driven results: each row a computed and an expected number and a

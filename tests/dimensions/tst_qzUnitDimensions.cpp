@@ -26,26 +26,21 @@ private slots:
     void grainSize();
 };
 
-// Names with singled-out characters, names that are symbols, translated
-// texts; the symbols are checked with every unit's factor.
+// How a symbol joins the number, which texts are translated in which
+// context, and names that are symbols, not translated.
 void tst_qzUnitDimensions::texts_data()
 {
     textColumns();
-    const auto symbol = [](D::Dimension dimension, int index) { return D(dimension, index).symbol(); };
     const auto name = [](D::Dimension dimension, int index) { return D(dimension, index).name(); };
-    const auto row = [](const char* title, const QString& actual, const char* expected) { text(title, actual, QString::fromUtf8(expected)); };
-    row("micro resistivity name, placeholder filled", name(D::ElectricalResistivity, 1), "\u03BCOhm * meter");
-    row("W/in2 named by its symbol", name(D::HeatFlux, 3), "W/in\u00B2");
-    row("degree without a blank", qzUnitAngle::create(45.0, qzUnitAngle::Degree).valueSymbolString('g', 6), "45.0\u00B0");
-    row("percent ratio", qzUnitPercent::create(0.5, qzUnitPercent::Ratio).valueSymbolString('g', 6), "0.5 -");
+    text("degree without a blank", qzUnitAngle::create(45.0, qzUnitAngle::Degree).valueSymbolString('g', 6), QString::fromUtf8("45.0\u00B0"));
+    text("percent ratio", qzUnitPercent::create(0.5, qzUnitPercent::Ratio).valueSymbolString('g', 6), QStringLiteral("0.5 -"));
 
     const RecordingTranslator translator;
     const auto recorded = [](const char* context, const char* source) { return RecordingTranslator::recorded(context, source); };
     text("pieze", name(D::Stress, 5), recorded("qzUnitStress", "Pi\u00E8ze"));
     text("every writing of the pascal", name(D::Stress, 0) + name(D::Stress, 1) + name(D::Stress, 2),
          recorded("qzUnitStress", "Pascal").repeated(3));
-    text("electric field symbol translated", symbol(D::ElectricField, 0), recorded("qzUnitElectricField", "V/m"));
-    text("rad/s untranslated", symbol(D::AngularVelocity, 0), QStringLiteral("rad/s"));
+    text("electric field symbol translated", D(D::ElectricField, 0).symbol(), recorded("qzUnitElectricField", "V/m"));
     text("slug/ft2 named by its symbol", name(D::MomentOfInertia, 2), QStringLiteral("slug/ft\u00B2"));
 }
 
@@ -85,12 +80,7 @@ void tst_qzUnitDimensions::grainSize()
     QFETCH(double, diameter);
     const double d = converted(D::GrainSize, qzUnitGrainSize::ASTM, qzUnitGrainSize::Micrometer, astm);
     const double g = converted(D::GrainSize, qzUnitGrainSize::Micrometer, qzUnitGrainSize::ASTM, diameter);
-    if (qIsNaN(astm))
-        QVERIFY(qIsNaN(d) && qIsNaN(g));
-    else if (!qIsFinite(astm))
-        QVERIFY(d == diameter && g == astm);
-    else
-        QVERIFY2(closeTo(d, diameter, 1e-14) && std::fabs(g - astm) < 1e-12, qPrintable(QString::number(d, 'g', 17)));
+    QVERIFY2(closeTo(d, diameter, 1e-14) && (closeTo(g, astm) || std::fabs(g - astm) < 1e-12), qPrintable(QString::number(d, 'g', 17)));
     QCOMPARE(converted(D::GrainSize, 0, 1, -diameter), g); // the sign of d is lost in d²
 }
 

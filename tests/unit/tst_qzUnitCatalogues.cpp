@@ -1,7 +1,7 @@
-// Every catalogue in translations/, as a host gets it by its locale: the
-// messages keep their placeholders, the units of a dimension stay apart by
-// name and by symbol, the parser reads each name back as its unit, and a
-// translated symbol remains that symbol.
+// Every catalogue in translations/, as a host gets it by its locale, and the
+// English texts: the messages keep their placeholders, the units of a
+// dimension stay apart by name and by symbol, the parser reads each name and
+// symbol back as its unit, and a translated symbol remains that symbol.
 #include <qzUnitAll.h>
 #include <qzUnitTranslator.h>
 
@@ -63,22 +63,24 @@ class tst_qzUnitCatalogues : public QObject
 private slots:
     void placeholdersKept_data() { languages(); }
     void placeholdersKept();
-    void unitTexts_data() { languages(); }
+    void unitTexts_data() { languages(true); }
     void unitTexts();
     void cleanup() { qzUnitTranslator::remove(); } // each row starts from English
 
 private:
-    static void languages();
+    static void languages(bool withEnglish = false);
 };
 
 // One row per catalogue source, so that a catalogue added to translations/
 // but not built makes the tests fail.
-void tst_qzUnitCatalogues::languages()
+void tst_qzUnitCatalogues::languages(bool withEnglish)
 {
     QTest::addColumn<QString>("language");
     const QDir sources(QStringLiteral(QZUNIT_TRANSLATIONS_SOURCE_DIR));
     const QStringList files = sources.entryList({ QStringLiteral("qzUnit_*.ts") }, QDir::Files, QDir::Name);
     QVERIFY(!files.isEmpty());
+    if (withEnglish)
+        QTest::newRow("en") << QStringLiteral("en"); // no catalogue: the English texts
     for (const QString& file : files) {
         const QString language = file.mid(7, file.size() - 10);
         QTest::newRow(qPrintable(language)) << language;
@@ -137,10 +139,13 @@ void tst_qzUnitCatalogues::unitTexts()
         const auto found = qzUnitSystem::findUnits(tr.name, en.dimension);
         QVERIFY2(found.size() == 1 && english.at(first + found.first().second).name == en.name, message.constData());
         const QVector<qzUnitParser::Unit> read = qzUnitParser::units(tr.name, en.dimension);
-        QVERIFY2(!read.isEmpty() && read.first().isRow && english.at(first + read.first().unitIndex).name == en.name,
-                 message.constData());
+        QVERIFY2(!read.isEmpty() && read.first().isRow && read.first().unitIndex == found.first().second, message.constData());
         for (int j = first; j < k; ++j)
             QVERIFY2(tr.symbol != translated.at(j).symbol || en.symbol == english.at(j).symbol, message.constData());
+        const QVector<qzUnitParser::Unit> bySymbol = qzUnitParser::units(tr.symbol, en.dimension);
+        const int symbolRow = qzUnitSystem::findUnits(tr.symbol, en.dimension).value(0).second;
+        QVERIFY2(!bySymbol.isEmpty() && bySymbol.first().isRow && bySymbol.first().unitIndex == symbolRow
+                     && english.at(first + symbolRow).symbol == en.symbol, message.constData());
         // A translated symbol stays a symbol, not the name, and keeps every
         // piece that is an untranslated symbol elsewhere ("mm" of "mm/r", "A"
         // and "m" of "A/m"): only abbreviations of words change.

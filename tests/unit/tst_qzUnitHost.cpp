@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "checks.h"
+
 class tst_qzUnitHost : public QObject
 {
     Q_OBJECT
@@ -41,9 +43,7 @@ void tst_qzUnitHost::storage()
         QCOMPARE(settings.status(), QSettings::NoError);
     }
     const qzUnitValue read = QSettings(file, QSettings::IniFormat).value(QStringLiteral("value")).value<qzUnitValue>();
-    QCOMPARE(read.dimension(), value.dimension());
-    QCOMPARE(read.unitIndex(), value.unitIndex());
-    QCOMPARE(read.value(), value.value());
+    QVERIFY(identical(read, value));
 }
 
 // Rows run in order: each starts from the catalogue the previous one left.

@@ -36,9 +36,9 @@ private slots:
     void values() { checkText(); }
     void comparisons();
     void fuzzyCompare_data();
-    void fuzzyCompare();
+    void fuzzyCompare() { checkResult(); }
     void legacyCodes_data();
-    void legacyCodes();
+    void legacyCodes() { checkResult(); }
     void streamRoundTrip_data();
     void streamRoundTrip();
 };
@@ -78,9 +78,7 @@ void tst_qzUnitValue::values_data()
     row("no dimension, no symbol", shown(qzUnitValue()), "0.0");
     // Qt's text, with ".0" where a number would read as an integer.
     row("integer gets .0", metres(2.0).valueString('g', 6), "2.0");
-    row("fraction unchanged", metres(1.5).valueString('g', 6), "1.5");
     row("big exponent", metres(1e20).valueString('g', 6), "1.0e+20");
-    row("small exponent", metres(1e-5).valueString('g', 6), "1.0e-05");
     row("E precision 0", metres(1e20).valueString('E', 0), "1E+20");
     row("E lower-cased", metres(1e20).valueString('G', 6), "1.0e+20");
     row("mantissa with point", metres(1.5).valueString('e', 3), "1.500e+00");
@@ -105,7 +103,6 @@ void tst_qzUnitValue::values_data()
 
     // Values meet in unit 0; plain numbers are taken in the value's own unit.
     row("sum in the left unit", shown(metres(1.0) + millimetres(500.0) - millimetres(250.0)), "1.25 m");
-    row("sum in millimetres", shown(millimetres(500.0) + metres(1.0)), "1500.0 mm");
     row("number plus", shown(2.0 + millimetres(3.0)), "5.0 mm");
     row("divided by zero is unchanged", shown(millimetres(3.0) / 0.0), "3.0 mm");
     qzUnitValue sum = millimetres(1.0);
@@ -132,36 +129,13 @@ void tst_qzUnitValue::values_data()
     row("legacy name of the undefined code", qzFFFUnitName(-1) + qzFFFUnitSymbol(-1), "--");
     row("legacy dimension name", qzFFFDimensionName(327682), "Length");
     row("stream record", QString::fromLatin1(streamed(millimetres(12.5)).toHex()), "00000005402900000000000000000002");
-    qzUnitValue read(qzUnitSystem::Mass, 1.0, 3);
-    QDataStream in(streamed(millimetres(12.5)));
-    in >> read;
-    row("a read value takes the dimension too", shown(read), "12.5 mm");
-    qzUnitSystem::globalUnitSystem(); // registers the type
-    QByteArray bytes;
-    QDataStream out(&bytes, QIODevice::WriteOnly);
-    out << QVariant::fromValue(millimetres(12.5));
-    QVariant variant;
-    QDataStream variantIn(bytes);
-    variantIn >> variant;
-    row("through a variant", shown(variant.value<qzUnitValue>()), "12.5 mm");
     QString debug;
     QDebug(&debug) << millimetres(12.5) << qzUnitSystem(qzUnitSystem::Length, 4);
     row("debug output", debug, "qzUnitValue(Length, 12.5 mm) qzUnitSystem(Length, in) ");
 
-    // Typed text: the value read, or the message of an undefined value.
-    const auto typed = [](const char* text, int dimension = -1) {
-        QString message;
-        const qzUnitValue value = qzUnitValue::fromString(QString::fromUtf8(text), qzUnitSystem::Dimension(dimension), &message);
-        return message.isEmpty() != value.isUndefined() ? (message.isEmpty() ? shown(value) : message) : QStringLiteral("state and message disagree");
-    };
-    // A unit that is no row stands in the row of its factor, else in unit 0.
-    row("read as the row of the same factor", typed("3 kN/m^2"), "3.0 kPa");
-    row("read in unit 0 without such a row", typed("3 mN"), "0.003 N");
-    row("read an unknown unit", typed("3 furlong"), "unknown unit 'furlong'");
-    row("read in the wrong dimension", typed("3 mm", 6), "'mm' is a unit of Length, not of Mass");
-    row("read no number", typed("mm"), "'mm' does not start with a number");
-    row("read an overflow", typed("1e999 m"), "the number in '1e999 m' is too large for a double");
-    row("read no unit", typed("3.5"), "'3.5' has no unit");
+    // A typed unit that is no row stands in the row of its factor, else in unit 0.
+    row("read as the row of the same factor", shown(qzUnitValue::fromString(QStringLiteral("3 kN/m^2"))), "3.0 kPa");
+    row("read in unit 0 without such a row", shown(qzUnitValue::fromString(QStringLiteral("3 mN"))), "0.003 N");
 }
 
 void tst_qzUnitValue::comparisons()
@@ -175,56 +149,37 @@ void tst_qzUnitValue::comparisons()
     QVERIFY(!(a == b) && a.fuzzyEq(b));
 }
 
+// fuzzyCompare: 0 when equal within the tolerance, relative from 1 on;
+// otherwise -1 or 1 as a < b or a > b, -1 with NaN.
 void tst_qzUnitValue::fuzzyCompare_data()
 {
-    QTest::addColumn<double>("a");
-    QTest::addColumn<double>("b");
-    QTest::addColumn<double>("tolerance");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("next double above 1e6") << 1e6 << std::nextafter(1e6, 2e6) << 1e-20 << 0;
-    QTest::newRow("1e6 against 1e6 + 1e-9") << 1e6 << 1e6 + 1e-9 << 1e-20 << -1;
-    QTest::newRow("absolute below one") << 0.5 << 0.5 + 1e-16 << 1e-20 << 0;
-    QTest::newRow("beyond tolerance") << 1.0 << 2.0 << 0.5 << -1;
-    QTest::newRow("at tolerance") << 2.0 << 1.0 << 1.0 << 0;
-    QTest::newRow("greater") << 3.0 << 1.0 << 0.5 << 1;
-    QTest::newRow("negative tolerance") << 2.0 << 1.0 << -1.0 << 0;
-    QTest::newRow("NaN left") << NaN << 1.0 << 1e-20 << -1;
-    QTest::newRow("NaN right") << 1.0 << NaN << 1e-20 << -1;
-}
-
-void tst_qzUnitValue::fuzzyCompare()
-{
-    QFETCH(double, a);
-    QFETCH(double, b);
-    QFETCH(double, tolerance);
-    QFETCH(int, expected);
-    QCOMPARE(qzUnitValue::fuzzyCompare(a, b, tolerance), expected);
+    resultColumns();
+    const auto compared = [](const char* name, double a, double b, double tolerance, int expected) {
+        result(name, qzUnitValue::fuzzyCompare(a, b, tolerance), expected, 0.0);
+    };
+    compared("next double above 1e6", 1e6, std::nextafter(1e6, 2e6), 1e-20, 0);
+    compared("1e6 against 1e6 + 1e-9", 1e6, 1e6 + 1e-9, 1e-20, -1);
+    compared("absolute below one", 0.5, 0.5 + 1e-16, 1e-20, 0);
+    compared("beyond tolerance", 1.0, 2.0, 0.5, -1);
+    compared("at tolerance", 2.0, 1.0, 1.0, 0);
+    compared("greater", 3.0, 1.0, 0.5, 1);
+    compared("negative tolerance", 2.0, 1.0, -1.0, 0);
+    compared("NaN left", NaN, 1.0, 1e-20, -1);
+    compared("NaN right", 1.0, NaN, 1e-20, -1);
 }
 
 // Codes are dimension * 65536 + unit; -1 stands for the undefined unit.
 void tst_qzUnitValue::legacyCodes_data()
 {
-    QTest::addColumn<int>("dimension");
-    QTest::addColumn<int>("unit");
-    QTest::addColumn<int>("code");
-    QTest::newRow("length mm") << 5 << 2 << 327682;
-    QTest::newRow("stress") << 13 << 3 << 851971;
-    QTest::newRow("undefined") << -1 << 0 << -1;
-    QTest::newRow("negative unit") << 5 << -1 << -1;
-    QTest::newRow("index beyond 16 bits") << 5 << 65536 << 6 * 65536;
-}
-
-void tst_qzUnitValue::legacyCodes()
-{
-    QFETCH(int, dimension);
-    QFETCH(int, unit);
-    QFETCH(int, code);
-    QCOMPARE(qzFFFUnit(qzUnitSystem::Dimension(dimension), unit), code);
-    if (unit >= 0 && unit < 65536) {
-        QCOMPARE(int(qzFFFUnitGetDimension(code)), dimension);
-        QCOMPARE(qzFFFUnitGetUnitIndex(code), unit);
-        QCOMPARE(convertUnitValueToFFFUnit(qzUnitValue(qzUnitSystem::Dimension(dimension), 1.0, unit)), code);
-    }
+    resultColumns();
+    result("length mm", qzFFFUnit(qzUnitSystem::Length, 2), 5 * 65536 + 2, 0.0);
+    result("stress", qzFFFUnit(qzUnitSystem::Stress, 3), 13 * 65536 + 3, 0.0);
+    result("undefined", qzFFFUnit(qzUnitSystem::Undefined, 0), -1, 0.0);
+    result("negative unit", qzFFFUnit(qzUnitSystem::Length, -1), -1, 0.0);
+    result("index beyond 16 bits", qzFFFUnit(qzUnitSystem::Length, 65536), 6 * 65536, 0.0);
+    result("dimension of a code", qzFFFUnitGetDimension(13 * 65536 + 3), 13, 0.0);
+    result("unit of a code", qzFFFUnitGetUnitIndex(13 * 65536 + 3), 3, 0.0);
+    result("code of a value", convertUnitValueToFFFUnit(millimetres(1.0)), 5 * 65536 + 2, 0.0);
 }
 
 void tst_qzUnitValue::streamRoundTrip_data()
@@ -246,10 +201,7 @@ void tst_qzUnitValue::streamRoundTrip()
     qzUnitValue read = metres(9.0);
     QDataStream in(bytes);
     in >> read;
-    QVERIFY(read.dimension() == value.dimension() && read.unitIndex() == value.unitIndex());
-    QCOMPARE(read.isUndefined(), value.isUndefined());
-    QCOMPARE(std::signbit(read.value()), std::signbit(value.value()));
-    QVERIFY(read.value() == value.value() || (qIsNaN(read.value()) && qIsNaN(value.value())));
+    QVERIFY(identical(read, value) && read.isUndefined() == value.isUndefined());
     // A record cut short reads past the end, and leaves a usable value.
     for (int size = 0; size < bytes.size(); ++size) {
         QDataStream cut(bytes.left(size));

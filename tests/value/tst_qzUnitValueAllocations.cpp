@@ -1,60 +1,13 @@
 // Handles and values keep their unit object inside themselves: building,
 // copying, converting and computing with them must never reach the heap.
-// This executable replaces the global allocation functions to count; with
-// glibc it also interposes malloc, through which Qt's containers allocate.
 #include <qzUnitValue.h>
 
 #include <QtTest>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
-
 // A value is a handle and a number; hosts keep millions of them.
 static_assert(sizeof(qzUnitValue) <= 48, "qzUnitValue has grown beyond 48 bytes");
 
-static std::atomic<long> allocations{ 0 };
-
-// Sanitizers bring their own allocator; there only operator new is counted.
 #include "countsMalloc.h"
-
-#ifdef QZ_COUNT_MALLOC
-extern "C" {
-void* __libc_malloc(std::size_t size);
-void* __libc_calloc(std::size_t count, std::size_t size);
-void* __libc_realloc(void* p, std::size_t size);
-
-void* malloc(std::size_t size) { return ++allocations, __libc_malloc(size); }
-void* calloc(std::size_t count, std::size_t size) { return ++allocations, __libc_calloc(count, size); }
-void* realloc(void* p, std::size_t size) { return ++allocations, __libc_realloc(p, size); }
-}
-#endif
-
-void* operator new(std::size_t size)
-{
-#ifndef QZ_COUNT_MALLOC
-    ++allocations;
-#endif
-    if (void* p = std::malloc(size ? size : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void* operator new[](std::size_t size) { return operator new(size); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
-
-namespace {
-// The number of allocations that operation makes.
-template <typename Operation>
-long allocationsOf(Operation operation)
-{
-    const long before = allocations.load();
-    operation();
-    return allocations.load() - before;
-}
-} // namespace
 
 class tst_qzUnitValueAllocations : public QObject
 {

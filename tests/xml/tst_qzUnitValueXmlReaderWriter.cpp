@@ -8,9 +8,9 @@
 #include <QXmlStreamWriter>
 #include <QtTest>
 
+#include "checks.h"
+
 #include <cfloat>
-#include <cmath>
-#include <cstring>
 
 using RW = qzUnitValue::XmlReaderWriter;
 
@@ -21,17 +21,6 @@ quint64 bitsOf(double number)
     quint64 bits;
     std::memcpy(&bits, &number, sizeof bits);
     return bits;
-}
-
-// The stored number; value() reads an undefined value as 0.0.
-double numberOf(const qzUnitValue& value) { return value.isUndefined() ? qQNaN() : value.value(); }
-
-// Same dimension, unit and number (NaN equal to NaN, zeros told apart by sign).
-bool identical(const qzUnitValue& a, const qzUnitValue& b)
-{
-    const double x = numberOf(a), y = numberOf(b);
-    return a.dimension() == b.dimension() && a.unitIndex() == b.unitIndex()
-        && (bitsOf(x) == bitsOf(y) || (qIsNaN(x) && qIsNaN(y)));
 }
 
 // A document "doc" holding each value's element and its unit system's.
