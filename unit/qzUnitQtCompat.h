@@ -39,6 +39,19 @@ inline void qzRegisterStreamOperators(const char* typeName)
 }
 
 /*!
+ * \brief The id of the meta type registered as \a typeName;
+ * QMetaType::UnknownType while there is none.
+ */
+inline int qzMetaTypeId(const char* typeName)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return QMetaType::fromName(typeName).id();
+#else
+    return QMetaType::type(typeName);
+#endif
+}
+
+/*!
  * \brief Makes the QTextStream \a stream write and read UTF-8, whatever the
  * locale (Qt 6 does by default, Qt 5 is told the codec).
  */

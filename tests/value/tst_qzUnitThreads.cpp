@@ -46,7 +46,7 @@ private slots:
 // and the type registration, each then working on values of its own.
 void tst_qzUnitThreads::firstUseRaces()
 {
-    QCOMPARE(QMetaType::type("qzUnitValue"), int(QMetaType::UnknownType));
+    QCOMPARE(qzMetaTypeId("qzUnitValue"), int(QMetaType::UnknownType));
     const qzUnitValue values[ThreadCount] = { qzUnitValue(qzUnitSystem::Length, 12.5, 2), qzUnitValue(qzUnitSystem::Temperature, 20.0, 1),
                                               qzUnitValue(qzUnitSystem::Hardness, 45.0, 3), qzUnitValue::makeUndefined() };
     std::vector<qzUnitSystem*> globals(ThreadCount, nullptr);
@@ -71,7 +71,7 @@ void tst_qzUnitThreads::firstUseRaces()
         for (int round = 0; round < 50; ++round)
             results[i] = exercise(i);
     });
-    QVERIFY(QMetaType::type("qzUnitValue") != int(QMetaType::UnknownType));
+    QVERIFY(qzMetaTypeId("qzUnitValue") != int(QMetaType::UnknownType));
     for (int i = 0; i < ThreadCount; ++i) {
         QCOMPARE(globals[i], qzUnitSystem::globalUnitSystem());
         QCOMPARE(results[i], exercise(i));
