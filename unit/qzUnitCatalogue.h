@@ -142,15 +142,6 @@ inline double between(const qzUnitRow& from, const qzUnitRow& to, double value)
     return value - to.backShift;
 }
 
-//! A number converted between two rows of a row table, through the pivot
-//! unit; unchanged for equal units and for an index outside the table.
-inline double converted(const qzUnitTable& table, int from, int to, double value)
-{
-    if (from == to || !table.contains(from) || !table.contains(to))
-        return value;
-    return between(table.rows[from], table.rows[to], value);
-}
-
 } // namespace qzUnitRows
 
 /*!
@@ -224,7 +215,7 @@ public:
     static int changeTo(const qzUnitTable& table, int current, int to, double& value)
     {
         if (Q_LIKELY(table.conversion == qzUnitTable::Rows)) {
-            value = qzUnitRows::converted(table, current, to, value);
+            value = converted(table, current, to, value);
             return to;
         }
         return changeToByTable(table, current, to, value);

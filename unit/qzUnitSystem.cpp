@@ -139,10 +139,18 @@ double qzUnitSystem::conversionFactor(Dimension dimension, int from, int to)
     return value;
 }
 
-double qzUnitSystem::keptFactor(Dimension dimension, int unitIndex)
+// The table of a class that has the unit; null for a value that names no
+// class and for an index outside the table.
+static const qzUnitTable* tableWithUnit(int dimension, int unitIndex)
 {
     const qzUnitTable* table = qzUnitCatalogue::find(dimension);
-    if (!table || !table->contains(unitIndex))
+    return table && table->contains(unitIndex) ? table : nullptr;
+}
+
+double qzUnitSystem::keptFactor(Dimension dimension, int unitIndex)
+{
+    const qzUnitTable* table = tableWithUnit(dimension, unitIndex);
+    if (!table)
         return qQNaN();
     // The custom conversions are scales of their own except for the rows
     // that carry a prefix factor.
@@ -154,14 +162,14 @@ double qzUnitSystem::keptFactor(Dimension dimension, int unitIndex)
 
 double qzUnitSystem::physicalFactor(Dimension dimension, int unitIndex)
 {
-    return keepsFactor(dimension, unitIndex) ? qzUnitCatalogue::find(dimension)->rows[unitIndex].physical
+    return keepsFactor(dimension, unitIndex) ? tableWithUnit(dimension, unitIndex)->rows[unitIndex].physical
                                              : keptFactor(dimension, unitIndex);
 }
 
 bool qzUnitSystem::keepsFactor(Dimension dimension, int unitIndex)
 {
-    const qzUnitTable* table = qzUnitCatalogue::find(dimension);
-    return table && table->contains(unitIndex) && table->rows[unitIndex].physical != 0.0;
+    const qzUnitTable* table = tableWithUnit(dimension, unitIndex);
+    return table && table->rows[unitIndex].physical != 0.0;
 }
 
 void qzUnitSystem::changeFromTo(int from, int to, double& value) const
@@ -420,6 +428,14 @@ void qzUnitSystem::removeGlobalUnitSystem()
 QString qzUnitSystem::dimensionKey(Dimension dimension)
 {
     return QString::fromLatin1(QMetaEnum::fromType<Dimension>().valueToKey(dimension));
+}
+
+QString qzUnitSystem::dimensionKeys(const QVector<Dimension>& dimensions)
+{
+    QStringList keys;
+    for (Dimension dimension : dimensions)
+        keys.append(dimensionKey(dimension));
+    return keys.join(QLatin1String(", "));
 }
 
 qzUnitSystem::Dimension qzUnitSystem::dimensionFromString(const QString& text)

@@ -261,6 +261,8 @@ public:
 
     //! The enumerator name of \a dimension ("Length"); empty for values that name none.
     static QString dimensionKey(Dimension dimension);
+    //! The enumerator names of \a dimensions, joined by ", " ("Energy, Heat").
+    static QString dimensionKeys(const QVector<Dimension>& dimensions);
     //! The dimension whose enumerator name or English name is \a text; Undefined if none.
     static Dimension dimensionFromString(const QString& text);
     //! Every unit whose symbol, name or English name is exactly \a text, as

@@ -18,7 +18,7 @@ void qzUnitTable::changeTo(int from, int to, double& value) const
 {
     switch (conversion) {
     case Rows:
-        value = qzUnitRows::converted(*this, from, to, value);
+        value = qzUnitCatalogue::converted(*this, from, to, value);
         return;
     case Custom:
         convert(from, to, value);

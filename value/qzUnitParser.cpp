@@ -497,31 +497,6 @@ QStringList suggestions(const Index& index, const QString& text, Dimension dimen
     return result;
 }
 
-QString dimensionNames(const QVector<Dimension>& dimensions)
-{
-    QStringList names;
-    for (Dimension dimension : dimensions)
-        names.append(qzUnitSystem::dimensionKey(dimension));
-    return names.join(QLatin1String(", "));
-}
-
-// Of dimensions that share a unit, the one an engineer means when none is
-// given: the preferred dimension of their common exponents (temperature
-// before temperature difference, energy before heat). Undefined when they
-// differ physically, or when the preferred one is not among them.
-Dimension preferred(const QVector<Dimension>& dimensions)
-{
-    if (dimensions.isEmpty())
-        return qzUnitSystem::Undefined;
-    const qzUnitExponents exponents = qzUnitSystem::exponents(dimensions.first());
-    for (Dimension dimension : dimensions) {
-        if (qzUnitSystem::exponents(dimension) != exponents)
-            return qzUnitSystem::Undefined;
-    }
-    const Dimension first = qzUnitSystem::dimensionsOf(exponents).value(0, qzUnitSystem::Undefined);
-    return dimensions.contains(first) ? first : qzUnitSystem::Undefined;
-}
-
 // ---- Compound units ----------------------------------------------------------
 
 // A product of powers of units as exponents and the factor to the coherent SI unit.
@@ -713,10 +688,10 @@ UnitReading readUnit(const Index& index, const QString& text, Dimension dimensio
         QVector<Dimension> dimensions;
         for (const qzUnitParser::Unit& unit : inDimension)
             dimensions.append(unit.dimension);
-        const Dimension choice = preferred(dimensions);
+        const Dimension choice = qzUnitParser::preferred(dimensions);
         if (choice == qzUnitSystem::Undefined) {
             reading.error = qzUnitParser::AmbiguousUnit;
-            reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "ambiguous unit '%1': %2")).arg(trimmed, dimensionNames(dimensions));
+            reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "ambiguous unit '%1': %2")).arg(trimmed, qzUnitSystem::dimensionKeys(dimensions));
             return reading;
         }
         std::stable_partition(inDimension.begin(), inDimension.end(),
@@ -922,6 +897,21 @@ qzUnitParser::Result failure(qzUnitParser::Error error, const QString& message)
 
 } // namespace
 
+// The preferred dimension of the common exponents: temperature before
+// temperature difference, energy before heat.
+qzUnitSystem::Dimension qzUnitParser::preferred(const QVector<qzUnitSystem::Dimension>& dimensions)
+{
+    if (dimensions.isEmpty())
+        return qzUnitSystem::Undefined;
+    const qzUnitExponents exponents = qzUnitSystem::exponents(dimensions.first());
+    for (Dimension dimension : dimensions) {
+        if (qzUnitSystem::exponents(dimension) != exponents)
+            return qzUnitSystem::Undefined;
+    }
+    const Dimension first = qzUnitSystem::dimensionsOf(exponents).value(0, qzUnitSystem::Undefined);
+    return dimensions.contains(first) ? first : qzUnitSystem::Undefined;
+}
+
 QString qzUnitParser::normalized(const QString& text)
 {
     return unitSpelling(text);
@@ -941,7 +931,7 @@ QVector<qzUnitParser::Unit> qzUnitParser::units(const QString& text, qzUnitSyste
         QVector<Dimension> dimensions;
         for (const Unit& unit : units)
             dimensions.append(unit.dimension);
-        const Dimension choice = preferred(dimensions);
+        const Dimension choice = qzUnitParser::preferred(dimensions);
         std::stable_partition(units.begin(), units.end(), [choice](const Unit& unit) { return unit.dimension == choice; });
     }
     return units;

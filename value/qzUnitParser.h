@@ -68,6 +68,11 @@ public:
     static QVector<Unit> units(const QString& text, qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
                                Error* error = nullptr, QString* message = nullptr);
 
+    //! Of dimensions that share a unit, the one a reader means when none is
+    //! given; Undefined when they differ physically or the preferred
+    //! dimension of their exponents is not among them.
+    static qzUnitSystem::Dimension preferred(const QVector<qzUnitSystem::Dimension>& dimensions);
+
     //! The text as the index compares it: look-alike characters (µ and μ,
     //! the dots and blanks between units, minus signs, superscript powers)
     //! replaced by one spelling each.

@@ -50,9 +50,15 @@ qzUnitValue qzUnitValue::makeUndefined()
     return value;
 }
 
+// Reading a value in another unit converts a copy of the number only: the
+// unit object of the copy would convert it by the same static rule of the
+// dimension class, and the number is all that is returned.
 double qzUnitValue::valueOtherwise(int unitIndex) const
 {
-    return isUndefined() ? 0.0 : converted(unitIndex);
+    if (isUndefined())
+        return 0.0;
+    const int current = m_unitSystem.currentIndex();
+    return unitIndex == current ? m_value : qzUnitCatalogue::converted(*m_unitSystem.m_table, current, unitIndex, m_value);
 }
 
 double qzUnitValue::siValue() const
@@ -336,10 +342,8 @@ namespace {
 // The dimensions of \a exponents, for messages: "Energy, Heat" or "none".
 QString dimensionKeys(const qzUnitExponents& exponents)
 {
-    QStringList keys;
-    for (qzUnitSystem::Dimension dimension : qzUnitSystem::dimensionsOf(exponents))
-        keys.append(qzUnitSystem::dimensionKey(dimension));
-    return keys.isEmpty() ? QStringLiteral("none") : keys.join(QLatin1String(", "));
+    const QString keys = qzUnitSystem::dimensionKeys(qzUnitSystem::dimensionsOf(exponents));
+    return keys.isEmpty() ? QStringLiteral("none") : keys;
 }
 
 // The first of qzUnitSystem::dimensionsOf(exponents), without building the list.

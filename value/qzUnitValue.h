@@ -249,8 +249,6 @@ private:
     // Runs operation on the number read in unit 0, then returns to the unit.
     template <typename Operation>
     void inUnitZero(Operation operation);
-    // Converts a copy of the number from the current unit to unitIndex.
-    double converted(int unitIndex) const;
     // Whether the number converts to unitIndex by two rows' steps alone.
     bool bySteps(int unitIndex) const;
     // The number in unitIndex by the rows' steps, where bySteps().
@@ -286,17 +284,6 @@ inline qzUnitValue::qzUnitValue(qzUnitSystem::Dimension dimension, double value,
 inline qzUnitValue::qzUnitValue(const qzUnitSystem& unitSystem, double value)
     : m_unitSystem(unitSystem), m_value(value)
 {
-}
-
-// Reading a value in another unit converts a copy of the number only: the
-// unit object of the copy would convert it by the same static rule of the
-// dimension class, and the number is all that is returned.
-inline double qzUnitValue::converted(int unitIndex) const
-{
-    const int current = m_unitSystem.currentIndex();
-    if (unitIndex == current)
-        return m_value;
-    return qzUnitCatalogue::converted(*m_unitSystem.m_table, current, unitIndex, m_value);
 }
 
 // The undefined dimension never has a row table, so a conversion between two
@@ -369,17 +356,13 @@ inline qzUnitValue& qzUnitValue::changeTo(int unitIndex)
 template <typename Operation>
 inline void qzUnitValue::inUnitZero(Operation operation)
 {
-    const qzUnitTable& table = *m_unitSystem.m_table;
     const int current = m_unitSystem.currentIndex();
-    if (Q_LIKELY(uint(current) < uint(table.stepRows))) {
-        // Unit 0 is the pivot, whose row keeps the number both ways.
-        const qzUnitRow& row = table.rows[current];
-        m_value = qzUnitRows::fromPivot(row, operation(qzUnitRows::toPivot(row, m_value)));
-    } else if (current == 0) {
+    if (current == 0) {
         m_value = operation(m_value);
-    } else {
-        m_value = qzUnitCatalogue::fromUnitZero(table, current, operation(qzUnitCatalogue::toUnitZero(table, current, m_value)));
+        return;
     }
+    const qzUnitTable& table = *m_unitSystem.m_table;
+    m_value = qzUnitCatalogue::fromUnitZero(table, current, operation(qzUnitCatalogue::toUnitZero(table, current, m_value)));
 }
 
 inline qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const

@@ -36,14 +36,6 @@ QString presetNames()
     return names.join(QLatin1String(", "));
 }
 
-QString dimensionKeys(const QVector<qzUnitSystem::Dimension>& dimensions)
-{
-    QStringList keys;
-    for (qzUnitSystem::Dimension dimension : dimensions)
-        keys.append(qzUnitSystem::dimensionKey(dimension));
-    return keys.join(QLatin1String(", "));
-}
-
 QVector<qzUnitValue> readValue(const QString& text, qzUnitSystem::Dimension restriction)
 {
     const qzUnitParser::Result result = qzUnitParser::parse(text, QLocale::c(), restriction);
@@ -75,13 +67,13 @@ QVector<qzUnitParser::Unit> readUnit(const QString& text, qzUnitSystem::Dimensio
 void noteChoice(const Invocation& invocation, const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions)
 {
     invocation.err << "qzunit: note: '" << text << "' read as " << qzUnitSystem::dimensionKey(dimensions.first())
-                   << " (also " << dimensionKeys(dimensions.mid(1)) << "); choose another with --dimension\n";
+                   << " (also " << qzUnitSystem::dimensionKeys(dimensions.mid(1)) << "); choose another with --dimension\n";
 }
 
 UserError ambiguity(const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions)
 {
     return UserError{QStringLiteral("%1 fits several dimensions: %2 (choose one with --dimension)")
-                         .arg(text, dimensionKeys(dimensions))};
+                         .arg(text, qzUnitSystem::dimensionKeys(dimensions))};
 }
 
 void printTable(QTextStream& out, const QVector<QStringList>& rows, const QVector<bool>& rightAligned)

@@ -84,8 +84,6 @@ qzUnitSystem::Dimension parseDimension(const QString& text);
 qzUnitSystem::UnitSystem parsePreset(const QString& text);
 //! The enumerators of the presets, for messages and help.
 QString presetNames();
-//! The enumerators of \a dimensions, comma-separated.
-QString dimensionKeys(const QVector<qzUnitSystem::Dimension>& dimensions);
 
 //! A typed value ("12.5 mm", "3 ft 4 in", "1000 kg/m^3"), only in
 //! \a restriction unless that is Undefined; a user error when unreadable.

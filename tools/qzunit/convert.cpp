@@ -2,8 +2,6 @@
 #include "notes.h"
 
 #include <QLocale>
-
-#include <algorithm>
 #include <QTextStream>
 
 Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension restriction)
@@ -37,14 +35,10 @@ Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension 
         for (const qzUnitParser::Unit& unit : units)
             to.append(unit.dimension);
         throw UserError{QStringLiteral("cannot convert '%1' (%2) to '%3' (%4): different dimensions")
-                            .arg(valueText, qzUnitSystem::dimensionKey(value.dimension()), target, dimensionKeys(to))};
+                            .arg(valueText, qzUnitSystem::dimensionKey(value.dimension()), target, qzUnitSystem::dimensionKeys(to))};
     }
     if (common.size() > 1) {
-        const QVector<qzUnitSystem::Dimension> preferred = qzUnitSystem::dimensionsOf(qzUnitSystem::exponents(common.first()));
-        const bool shared = std::all_of(common.cbegin(), common.cend(), [&common](qzUnitSystem::Dimension dimension) {
-            return qzUnitSystem::exponents(dimension) == qzUnitSystem::exponents(common.first());
-        });
-        const int chosen = shared ? common.indexOf(preferred.value(0)) : -1;
+        const int chosen = common.indexOf(qzUnitParser::preferred(common));
         if (chosen < 0)
             throw ambiguity(QStringLiteral("'%1' to '%2'").arg(valueText, target), common);
         common.move(chosen, 0);
