@@ -39,6 +39,54 @@ inline void qzRegisterStreamOperators(const char* typeName)
 }
 
 /*!
+ * \brief Makes the QDataStream operators of \a T known to QVariant, for the
+ * meta type \a typeId of \a T (on Qt 6 the type carries them itself).
+ *
+ * Unlike the overload by name, this does not ask for the id of \a T, so that
+ * the function that creates the id may call it.
+ */
+template <typename T>
+inline void qzRegisterStreamOperators(int typeId)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    Q_UNUSED(typeId)
+#else
+    QMetaType::registerStreamOperators(typeId, QtMetaTypePrivate::QMetaTypeFunctionHelper<T>::Save,
+                                       QtMetaTypePrivate::QMetaTypeFunctionHelper<T>::Load);
+#endif
+}
+
+/*!
+ * \brief Registers \a T under its normalized name \a typeName and returns its
+ * id, without asking QMetaTypeId<T> for it: the type's own
+ * QMetaTypeId::qt_metatype_id() may call this.
+ */
+template <typename T>
+inline int qzRegisterNormalizedMetaType(const char* typeName)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return qRegisterNormalizedMetaType<T>(QByteArray(typeName));
+#else
+    // The dummy tells Qt 5 that this is the declared type itself, not a typedef of it.
+    return qRegisterNormalizedMetaType<T>(QByteArray(typeName), reinterpret_cast<T*>(quintptr(-1)));
+#endif
+}
+
+/*!
+ * \brief Makes QVariant compare two variants of \a T with T's operator== (and
+ * order them with its operator<), as Qt 6 does from the type itself; Qt 5
+ * would compare their bytes.
+ */
+template <typename T>
+inline void qzRegisterComparators()
+{
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    if (!QMetaType::hasRegisteredComparators<T>())
+        QMetaType::registerComparators<T>();
+#endif
+}
+
+/*!
  * \brief The id of the meta type registered as \a typeName;
  * QMetaType::UnknownType while there is none.
  */

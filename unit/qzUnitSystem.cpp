@@ -396,15 +396,9 @@ qzUnitSystem* qzUnitSystem::globalUnitSystem()
 {
     const auto create = [] {
         GlobalUnitSystem = new qzUnitSystem(Undefined);
-        // Each creation registers again; Qt maps a known name to its type id.
-        qRegisterMetaType<qzUnitValue>("qzUnitValue");
-        qzRegisterStreamOperators<qzUnitValue>("qzUnitValue");
-        // Item views and QVariant::toString() show the value with its symbol.
-        // Qt warns about a second registration, which re-creation would make.
-        if (!QMetaType::hasRegisteredConverterFunction<qzUnitValue, QString>()) {
-            QMetaType::registerConverter<qzUnitValue, QString>(
-                [](const qzUnitValue& value) { return value.valueSymbolString(); });
-        }
+        // The type with its stream operators, text and comparison, once for
+        // the process; a re-creation finds it registered.
+        qzUnitValue::metaTypeId();
         return true;
     };
     // The first creation happens once even when first calls race, at the

@@ -9,8 +9,10 @@
 #include <QHash>
 #include <QLocale>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
+#include <mutex>
 
 namespace {
 
@@ -311,6 +313,33 @@ qzHashValue qHash(const qzUnitValue& value)
     const qzHashValue h1 = qHash(value.siValue(), qzHashValue(0));
     const uint h2 = uint(convertUnitValueToFFFUnit(value));
     return h1 + qzHashValue(3u * h2);
+}
+
+// One registration for the process, whichever binary asks first. Registering
+// the stream operators, the comparison and the text asks Qt for the type's id
+// again, which comes back here on the same thread: that call answers with the
+// id once it is known. Other threads wait until everything is registered.
+int qzUnitValue::metaTypeId()
+{
+    static std::atomic<int> complete{ 0 };
+    if (const int id = complete.load(std::memory_order_acquire))
+        return id;
+    static std::recursive_mutex mutex;
+    const std::lock_guard<std::recursive_mutex> lock(mutex);
+    static int known = 0;
+    if (known != 0) // asked again from within the registration below
+        return known;
+    const int id = qzRegisterNormalizedMetaType<qzUnitValue>("qzUnitValue");
+    if (complete.load(std::memory_order_relaxed)) // Qt 6: creating the id came back here and finished
+        return id;
+    known = id;
+    qzRegisterStreamOperators<qzUnitValue>(known);
+    qzRegisterComparators<qzUnitValue>();
+    // Item views and QVariant::toString() show the value with its symbol.
+    if (!QMetaType::hasRegisteredConverterFunction<qzUnitValue, QString>())
+        QMetaType::registerConverter<qzUnitValue, QString>([](const qzUnitValue& value) { return value.valueSymbolString(); });
+    complete.store(known, std::memory_order_release);
+    return known;
 }
 
 QDebug operator<<(QDebug debug, const qzUnitValue& value)

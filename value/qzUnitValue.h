@@ -238,6 +238,16 @@ public:
     //! Assigns what was read (as operator= does) only when the element was valid.
     bool readXml(QXmlStreamReader& reader);
 
+    /*!
+      The id of the type in Qt's meta-type system, registered on the first
+      call under "qzUnitValue" together with everything a QVariant of it
+      needs: the QDataStream operators, the conversion to QString (the
+      valueSymbolString()) and the comparison by operator==. Qt calls it
+      whenever a value first goes into a QVariant; nothing calls it when the
+      library is loaded.
+    */
+    static int metaTypeId();
+
     //! Below this difference operator== calls values of different units equal.
     static constexpr double EqualityTolerance = 1e-20;
     //! The tolerance of fuzzyEq() and its siblings.
@@ -470,6 +480,15 @@ QZUNIT_EXPORT qzHashValue qHash(const qzUnitValue& value);
 //! Prints "qzUnitValue(Length, 12.5 mm)".
 QZUNIT_EXPORT QDebug operator<<(QDebug debug, const qzUnitValue& value);
 
-Q_DECLARE_METATYPE(qzUnitValue)
+// Declared by hand instead of with Q_DECLARE_METATYPE: the id Qt creates the
+// first time a host puts a value into a QVariant then comes with the stream
+// operators, the text and the comparison, so that a value stored before the
+// host's start-up call keeps its data.
+template <>
+struct QMetaTypeId<qzUnitValue>
+{
+    enum { Defined = 1 };
+    static int qt_metatype_id() { return qzUnitValue::metaTypeId(); }
+};
 
 #endif // QZUNITVALUE_H

@@ -1,49 +1,90 @@
-// What a host relies on after its start-up call: values in QVariant and
-// QSettings, and the library's catalogue installed by locale.
+// What a host relies on: values stored before its start-up call read back
+// after it, QVariant equality by the values' operator==, and the library's
+// catalogue installed by locale.
 #include <XmlReaderWriterBase.h>
 #include <qzUnitTranslator.h>
 #include <qzUnitValue.h>
 
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "checks.h"
+#include "hostValues.h"
 
 class tst_qzUnitHost : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { qzUnitSystem::globalUnitSystem(); }
-    void storage_data();
-    void storage();
+    void initTestCase();
+    void storedBeforeStartUp_data();
+    void storedBeforeStartUp();
+    void variantEquality_data();
+    void variantEquality();
     void translator_data();
     void translator();
+
+private:
+    QTemporaryDir m_directory;
+    QString m_settings;
+    QMap<QString, QString> m_written; // what the writer's variants showed, by key
 };
 
-void tst_qzUnitHost::storage_data()
+// Another process writes the settings without the start-up call; this one
+// makes the call, as a process that reads stored variants must.
+void tst_qzUnitHost::initTestCase()
 {
-    QTest::addColumn<qzUnitValue>("value");
-    QTest::newRow("millimetres") << qzUnitValue(qzUnitSystem::Length, 12.5, 2);
-    QTest::newRow("degrees Fahrenheit") << qzUnitValue(qzUnitSystem::Temperature, -40.25, 2);
+    m_settings = m_directory.filePath(QStringLiteral("host.ini"));
+    QProcess writer;
+    writer.start(QStringLiteral(QZUNIT_HOST_WRITER), { m_settings });
+    QVERIFY(writer.waitForFinished());
+    QVERIFY2(writer.exitStatus() == QProcess::NormalExit && writer.exitCode() == 0, writer.readAllStandardError().constData());
+    for (const QString& line : QString::fromUtf8(writer.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        m_written.insert(line.section(QLatin1Char('\t'), 0, 0), line.section(QLatin1Char('\t'), 1));
+    qzUnitSystem::globalUnitSystem();
 }
 
-void tst_qzUnitHost::storage()
+void tst_qzUnitHost::storedBeforeStartUp_data()
 {
-    QFETCH(qzUnitValue, value);
-    QCOMPARE(QVariant::fromValue(value).toString(), value.valueSymbolString());
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<qzUnitValue>("value");
+    for (const auto& entry : hostValues())
+        QTest::newRow(entry.first) << QString::fromUtf8(entry.first) << entry.second;
+}
 
-    QTemporaryDir directory;
-    const QString file = directory.filePath(QStringLiteral("host.ini"));
-    {
-        QSettings settings(file, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("value"), QVariant::fromValue(value));
-        settings.sync();
-        QCOMPARE(settings.status(), QSettings::NoError);
-    }
-    const qzUnitValue read = QSettings(file, QSettings::IniFormat).value(QStringLiteral("value")).value<qzUnitValue>();
+void tst_qzUnitHost::storedBeforeStartUp()
+{
+    QFETCH(QString, key);
+    QFETCH(qzUnitValue, value);
+    QCOMPARE(m_written.value(key), value.valueSymbolString());
+    const qzUnitValue read = QSettings(m_settings, QSettings::IniFormat).value(key).value<qzUnitValue>();
     QVERIFY(identical(read, value));
+}
+
+// The same answers as the values' own operator==, on Qt 5 as on Qt 6.
+void tst_qzUnitHost::variantEquality_data()
+{
+    QTest::addColumn<qzUnitValue>("a");
+    QTest::addColumn<qzUnitValue>("b");
+    QTest::addColumn<bool>("equal");
+    const qzUnitValue mm(qzUnitSystem::Length, 12.5, 2);
+    QTest::newRow("12.5 mm, 1.25 cm") << mm << qzUnitValue(qzUnitSystem::Length, 1.25, 1) << true;
+    QTest::newRow("12.5 mm, 12.5 cm") << mm << qzUnitValue(qzUnitSystem::Length, 12.5, 1) << false;
+    QTest::newRow("12.5 mm, 12.5 of a mass") << mm << qzUnitValue(qzUnitSystem::Mass, 12.5, 2) << false;
+    QTest::newRow("0 m, -0 m") << qzUnitValue(qzUnitSystem::Length, 0.0, 0) << qzUnitValue(qzUnitSystem::Length, -0.0, 0) << true;
+}
+
+void tst_qzUnitHost::variantEquality()
+{
+    QFETCH(qzUnitValue, a);
+    QFETCH(qzUnitValue, b);
+    QFETCH(bool, equal);
+    QCOMPARE(QVariant::fromValue(a) == QVariant::fromValue(b), equal);
+    QCOMPARE(QVariant::fromValue(b) == QVariant::fromValue(a), equal);
+    // The writer compared before any start-up call.
+    QCOMPARE(m_written.value(QStringLiteral("equal")), QStringLiteral("true"));
 }
 
 // Rows run in order: each starts from the catalogue the previous one left.
