@@ -2,6 +2,7 @@
 
 #include "qzUnitSystemXmlReaderWriter.h"
 
+#include <QLocale>
 #include <QVarLengthArray>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -30,10 +31,17 @@ QString qzUnitValue::XmlReaderWriter::startElementName()
 void qzUnitValue::XmlReaderWriter::writeQzUnitValue(QXmlStreamWriter& writer, const qzUnitValue& value,
                                                     const QString& elementName)
 {
+    writeQzUnitValue(writer, value, elementName, SixteenDigits);
+}
+
+void qzUnitValue::XmlReaderWriter::writeQzUnitValue(QXmlStreamWriter& writer, const qzUnitValue& value,
+                                                    const QString& elementName, NumberText numberText)
+{
+    const int precision = numberText == ShortestExact ? int(QLocale::FloatingPointShortest) : unitValuePrecision();
     writer.writeStartElement(elementName);
     qzUnitSystem::XmlReaderWriter::writeAttributes(writer, value.unitSystem());
     writer.writeAttribute(QStringLiteral("Version"), QString::number(formatVersion, 10));
-    writer.writeCharacters(withSignOfZero(value.value(), value.valueString('g', unitValuePrecision())));
+    writer.writeCharacters(withSignOfZero(value.value(), value.valueString('g', precision)));
     writer.writeEndElement();
 }
 

@@ -24,13 +24,16 @@ quint64 bitsOf(double number)
 }
 
 // A document "doc" holding each value's element and its unit system's.
-QByteArray written(const QList<qzUnitValue>& values)
+QByteArray written(const QList<qzUnitValue>& values, RW::NumberText numberText = RW::SixteenDigits)
 {
     QByteArray xml;
     QXmlStreamWriter writer(&xml);
     writer.writeStartElement(QStringLiteral("doc"));
     for (const qzUnitValue& value : values) {
-        value.writeXml(writer);
+        if (numberText == RW::SixteenDigits)
+            value.writeXml(writer);
+        else
+            RW::writeQzUnitValue(writer, value, RW::startElementName(), numberText);
         value.unitSystem().writeXml(writer);
     }
     writer.writeEndElement();
@@ -45,10 +48,13 @@ class tst_qzUnitValueXmlReaderWriter : public QObject
 
 private slots:
     void writtenElements();
+    void numberTexts_data();
+    void numberTexts();
     void reading_data();
     void reading();
     void readXml();
     void legacyConvert();
+    void roundTrip_data();
     void roundTrip();
     void malformedDocuments();
     void errorMsg();
@@ -62,6 +68,52 @@ void tst_qzUnitValueXmlReaderWriter::writtenElements()
              QByteArray("<doc><UnitValue dimension=\"5\" unit=\"2\" Version=\"1\">12.5</UnitValue><UnitSystem dimension=\"5\" unit=\"2\"/>"
                         "<UnitValue dimension=\"5\" unit=\"0\" Version=\"1\">2.0</UnitValue><UnitSystem dimension=\"5\" unit=\"0\"/>"
                         "<UnitValue dimension=\"-1\" unit=\"0\" Version=\"1\">0.0</UnitValue><UnitSystem dimension=\"-1\" unit=\"0\"/></doc>"));
+}
+
+// The text of numbers that need 17 digits, and of others, in both forms; the
+// 16 digits are the bytes documents have always held.
+void tst_qzUnitValueXmlReaderWriter::numberTexts_data()
+{
+    QTest::addColumn<double>("number");
+    QTest::addColumn<QString>("sixteen");
+    QTest::addColumn<QString>("exact");
+    QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0.3" << "0.30000000000000004";
+    QTest::newRow("1/3") << 1.0 / 3.0 << "0.3333333333333333" << "0.3333333333333333";
+    QTest::newRow("2/3") << 2.0 / 3.0 << "0.6666666666666666" << "0.6666666666666666";
+    QTest::newRow("1 + epsilon") << 1.0 + DBL_EPSILON << "1.0" << "1.0000000000000002";
+    QTest::newRow("largest") << DBL_MAX << "1.797693134862316e+308" << "1.7976931348623157e+308";
+    QTest::newRow("smallest normal") << DBL_MIN << "2.225073858507201e-308" << "2.2250738585072014e-308";
+    QTest::newRow("smallest denormal") << -DBL_TRUE_MIN << "-4.940656458412465e-324" << "-5.0e-324";
+    QTest::newRow("negative zero") << -0.0 << "-0.0" << "-0.0";
+    QTest::newRow("two") << 2.0 << "2.0" << "2.0";
+    QTest::newRow("2e5") << 2e5 << "200000.0" << "200000.0";
+    QTest::newRow("3e-4") << 3e-4 << "0.0003" << "0.0003";
+    QTest::newRow("1e20") << 1e20 << "1.0e+20" << "1.0e+20";
+    QTest::newRow("infinity") << -qInf() << "-inf" << "-inf";
+}
+
+void tst_qzUnitValueXmlReaderWriter::numberTexts()
+{
+    QFETCH(double, number);
+    QFETCH(QString, sixteen);
+    QFETCH(QString, exact);
+    const qzUnitValue value = qzUnitLength::create(number, qzUnitLength::Inch);
+    const QString element = QStringLiteral("<UnitValue dimension=\"5\" unit=\"4\" Version=\"1\">%1</UnitValue>"
+                                           "<UnitSystem dimension=\"5\" unit=\"4\"/>");
+    const QByteArray defaultDocument = written({ value });
+    const QByteArray exactDocument = written({ value }, RW::ShortestExact);
+    QCOMPARE(QString::fromUtf8(defaultDocument), QStringLiteral("<doc>%1</doc>").arg(element.arg(sixteen)));
+    QCOMPARE(QString::fromUtf8(exactDocument), QStringLiteral("<doc>%1</doc>").arg(element.arg(exact)));
+    for (const QByteArray& document : { defaultDocument, exactDocument }) {
+        QXmlStreamReader reader(document);
+        reader.readNextStartElement();
+        reader.readNextStartElement();
+        bool ok = false;
+        const qzUnitValue read = RW::readQzUnitValue(reader, ok);
+        QVERIFY(ok);
+        const double expected = document == exactDocument ? number : RW::valueInPrecision(number);
+        QCOMPARE(bitsOf(read.value()), bitsOf(expected));
+    }
 }
 
 void tst_qzUnitValueXmlReaderWriter::reading_data()
@@ -141,8 +193,17 @@ void tst_qzUnitValueXmlReaderWriter::legacyConvert()
     QVERIFY(identical(RW::legacyConvert(1, rate), rate) && identical(RW::legacyConvert(0, other), other) && identical(RW::legacyConvert(0, length), length));
 }
 
+void tst_qzUnitValueXmlReaderWriter::roundTrip_data()
+{
+    QTest::addColumn<bool>("exact");
+    QTest::newRow("16 digits") << false;
+    QTest::newRow("shortest exact") << true;
+}
+
 void tst_qzUnitValueXmlReaderWriter::roundTrip()
 {
+    QFETCH(bool, exact);
+    const RW::NumberText numberText = exact ? RW::ShortestExact : RW::SixteenDigits;
     QList<double> numbers = { 0.0, -0.0, DBL_MAX, -DBL_MAX, DBL_MIN, DBL_TRUE_MIN, -DBL_TRUE_MIN, DBL_MIN - DBL_TRUE_MIN,
                               1e20, 0.1 + 0.2, qInf(), -qInf(), qQNaN() };
     QRandomGenerator random(20240611);
@@ -156,7 +217,7 @@ void tst_qzUnitValueXmlReaderWriter::roundTrip()
     for (double number : numbers)
         values.append(qzUnitLength::create(number, qzUnitLength::e_Unit(random.bounded(10))));
 
-    QXmlStreamReader reader(written(values));
+    QXmlStreamReader reader(written(values, numberText));
     reader.readNextStartElement();
     for (const qzUnitValue& value : values) {
         qzUnitValue read;
@@ -166,7 +227,8 @@ void tst_qzUnitValueXmlReaderWriter::roundTrip()
         reader.skipCurrentElement();
 
         const double number = numberOf(value);
-        QVERIFY2(identical(read, qzUnitValue(value.unitSystem(), RW::valueInPrecision(number))), qPrintable(QString::number(number, 'g', 17)));
+        const double expected = numberText == RW::ShortestExact ? number : RW::valueInPrecision(number);
+        QVERIFY2(identical(read, qzUnitValue(value.unitSystem(), expected)), qPrintable(QString::number(number, 'g', 17)));
         QCOMPARE(read.isUndefined(), value.isUndefined());
         if (qIsFinite(number)) { // half a unit of the 16th digit, and the rounding of the parse
             QVERIFY(qAbs(read.value() - number) <= qMax(qAbs(number) * 7e-16, DBL_TRUE_MIN));
