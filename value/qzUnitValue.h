@@ -480,14 +480,18 @@ QZUNIT_EXPORT qzHashValue qHash(const qzUnitValue& value);
 //! Prints "qzUnitValue(Length, 12.5 mm)".
 QZUNIT_EXPORT QDebug operator<<(QDebug debug, const qzUnitValue& value);
 
-// Declared by hand instead of with Q_DECLARE_METATYPE: the id Qt creates the
-// first time a host puts a value into a QVariant then comes with the stream
-// operators, the text and the comparison, so that a value stored before the
-// host's start-up call keeps its data.
+/*!
+  The declaration of qzUnitValue to Qt's meta-type system, written out
+  instead of Q_DECLARE_METATYPE: the id Qt creates the first time a host puts
+  a value into a QVariant then comes with the stream operators, the text and
+  the comparison, so that a value stored before the host's start-up call
+  keeps its data.
+*/
 template <>
 struct QMetaTypeId<qzUnitValue>
 {
-    enum { Defined = 1 };
+    enum { Defined = 1 }; //!< A declared meta type.
+    //! qzUnitValue::metaTypeId(), which registers on the first call.
     static int qt_metatype_id() { return qzUnitValue::metaTypeId(); }
 };
 

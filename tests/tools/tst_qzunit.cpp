@@ -42,6 +42,8 @@ private slots:
     void results();
     void mentions_data();
     void mentions();
+    void messagesInLanguage_data();
+    void messagesInLanguage();
 };
 
 void tst_qzunit::results_data()
@@ -75,6 +77,11 @@ void tst_qzunit::results_data()
     QTest::newRow("bytes in exponent notation") << words("bytes 1e6") << "977 kB" << 0;
     QTest::newRow("language in capitals, headers translated") << words("units Percent --lang DE")
         << QStringLiteral("Index  Name        Symbol  Anmerkungen\n    0  Prozent     %       SI-Einheit, Anzeigeeinheit\n    1  Verhältnis  -") << 0;
+    // Wide characters take two columns of a terminal: the columns line up there.
+    QTest::newRow("units in Japanese, padded by display width") << words("units Angle --lang ja")
+        << QStringLiteral("インデックス  名称      記号  注記\n           0  ラジアン  rad   SI 単位, 表示単位\n           1  度        \u00B0") << 0;
+    QTest::newRow("units in Chinese, padded by display width") << words("units Percent --lang zh_CN")
+        << QStringLiteral("索引  名称    符号  备注\n   0  百分数  %     SI 单位, 显示单位\n   1  比率    -") << 0;
     QTest::newRow("units with the SI and the preset's view unit marked") << words("units Angle --preset NorvaneDefault")
         << QStringLiteral("Index  Name    Symbol  Notes\n    0  Radian  rad     SI unit\n    1  Degree  \u00B0       view unit") << 0;
     QTest::newRow("duration in hours, glued") << words("duration 1.5h") << "1h 30m 00s" << 0;
@@ -153,6 +160,33 @@ void tst_qzunit::mentions()
              qPrintable(text));
     for (const QString& part : mentioned)
         QVERIFY2(text.contains(part), qPrintable(text));
+}
+
+// Notes, warnings and errors in the language of --lang, whole lines, also
+// for an error found before the command is known.
+void tst_qzunit::messagesInLanguage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("warning in German") << words("convert -300 °C K --dimension Temperature --lang de") << 0
+        << QStringLiteral("qzunit: Warnung: -300.0 °C liegt unter dem absoluten Nullpunkt (-26.85 K)\n");
+    QTest::newRow("note in Japanese") << words("convert 1 mi m --lang ja") << 0
+        << QStringLiteral("qzunit: 注記: 「mi」は保存データのために係数 1609.344192 を保持しています。物理的には 1609.344 m です\n");
+    QTest::newRow("error in Polish") << words("convert 1 m kg --lang pl") << 2
+        << QStringLiteral("qzunit: nie można przeliczyć „1 m” (Length) na „kg” (Mass): różne wielkości\n");
+    QTest::newRow("option error in Chinese") << words("--lang zh_CN convert 1 m in --precision 100") << 2
+        << QStringLiteral("qzunit: 无效的 --precision“100”（0 至 99 的整数）\n");
+}
+
+void tst_qzunit::messagesInLanguage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, err);
+    const Result result = runTool(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    QCOMPARE(result.err, err);
 }
 
 QTEST_GUILESS_MAIN(tst_qzunit)

@@ -2,6 +2,7 @@
 
 #include <qzUnitOfInformation.h>
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -23,11 +24,11 @@ void runBytes(const Invocation& invocation)
         const double value = QLocale::c().toDouble(text, &ok);
         const double limit = double(std::numeric_limits<qlonglong>::max()); // 2^63, itself too large
         if (!ok || !(std::fabs(value) < limit)) {
-            throw UserError{QStringLiteral("'%1' bytes is too large: counts reach %2")
+            throw UserError{QCoreApplication::translate("qzunit", "'%1' bytes is too large: counts reach %2")
                                 .arg(text).arg(std::numeric_limits<qlonglong>::max())};
         }
         if (value != std::floor(value))
-            throw UserError{QStringLiteral("'%1' is not a whole number of bytes").arg(text)};
+            throw UserError{QCoreApplication::translate("qzunit", "'%1' is not a whole number of bytes").arg(text)};
         count = qlonglong(value);
         isCount = true;
     }

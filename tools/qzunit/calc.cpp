@@ -1,5 +1,6 @@
 #include "command.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTextStream>
 
@@ -54,7 +55,7 @@ Operand multiplied(const Operand& a, const Operand& b, bool divide)
     }
     if (b.isNumber) {
         if (divide && b.number == 0.0)
-            throw UserError{QStringLiteral("division by zero")};
+            throw UserError{QCoreApplication::translate("qzunit", "division by zero")};
         result.value.exchangeValue(divide ? a.value / b.number : a.value * b.number);
         return result;
     }
@@ -63,7 +64,7 @@ Operand multiplied(const Operand& a, const Operand& b, bool divide)
         return result;
     }
     if (a.isNumber)
-        throw UserError{QStringLiteral("a number divided by a value has no dimension of the library")};
+        throw UserError{QCoreApplication::translate("qzunit", "a number divided by a value has no dimension of the library")};
     QString message;
     result.value.exchangeValue(divide ? qzUnitValue::quotient(a.value, b.value, qzUnitSystem::Undefined, &message)
                                       : qzUnitValue::product(a.value, b.value, qzUnitSystem::Undefined, &message));
@@ -77,9 +78,10 @@ Operand added(const Operand& a, const Operand& b, bool subtract)
 {
     Operand result;
     if (a.isNumber != b.isNumber || (!a.isNumber && a.value.dimension() != b.value.dimension())) {
-        throw UserError{QStringLiteral("cannot add %1 and %2: different dimensions")
-                            .arg(a.isNumber ? QStringLiteral("a number") : qzUnitSystem::dimensionKey(a.value.dimension()),
-                                 b.isNumber ? QStringLiteral("a number") : qzUnitSystem::dimensionKey(b.value.dimension()))};
+        const QString number = QCoreApplication::translate("qzunit", "a number");
+        throw UserError{QCoreApplication::translate("qzunit", "cannot add %1 and %2: different dimensions")
+                            .arg(a.isNumber ? number : qzUnitSystem::dimensionKey(a.value.dimension()),
+                                 b.isNumber ? number : qzUnitSystem::dimensionKey(b.value.dimension()))};
     }
     if (a.isNumber) {
         result.isNumber = true;
@@ -108,7 +110,7 @@ void runCalc(const Invocation& invocation)
     QStringList operand;
     auto closeOperand = [&]() {
         if (operand.isEmpty())
-            throw UserError{QStringLiteral("missing value in '%1'").arg(invocation.arguments.first())};
+            throw UserError{QCoreApplication::translate("qzunit", "missing value in '%1'").arg(invocation.arguments.first())};
         const Operand read = readOperand(invocation, operand.join(QLatin1Char(' ')));
         product = pending.isNull() ? read : multiplied(product, read, pending == QLatin1Char('/') || pending == QChar(0x00F7));
         operand.clear();

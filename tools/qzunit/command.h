@@ -93,7 +93,7 @@ QVector<qzUnitValue> readValue(const QString& text, qzUnitSystem::Dimension rest
 qzUnitValue readValue(const Invocation& invocation, const QString& text, qzUnitSystem::Dimension restriction);
 //! Every reading of a unit text, one per dimension, the preferred first.
 QVector<qzUnitParser::Unit> readUnit(const QString& text, qzUnitSystem::Dimension restriction);
-//! The note that \a text was read in the first of \a dimensions.
+//! The note that \a text (quoted) was read in the first of \a dimensions.
 void noteChoice(const Invocation& invocation, const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions);
 //! A typed value and the unit it is to be converted to.
 struct Conversion
@@ -109,7 +109,14 @@ Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension 
 //! The error for \a text that fits units of several dimensions.
 UserError ambiguity(const QString& text, const QVector<qzUnitSystem::Dimension>& dimensions);
 
-//! Writes \a rows in columns two blanks apart; the first row is the header.
+//! Writes a note or warning (\a message, translated, with its "note: " or
+//! "warning: ") as one line on the invocation's error stream.
+void report(const Invocation& invocation, const QString& message);
+
+//! The columns \a text takes in a terminal: East Asian wide and fullwidth
+//! characters two, combining marks none, every other character one.
+int displayWidth(const QString& text);
+//! Writes \a rows in columns two blanks apart, padded by display width; the first row is the header.
 void printTable(QTextStream& out, const QVector<QStringList>& rows, const QVector<bool>& rightAligned);
 
 #endif // QZUNIT_TOOL_COMMAND_H

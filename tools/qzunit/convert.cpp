@@ -1,6 +1,7 @@
 #include "command.h"
 #include "notes.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTextStream>
 
@@ -11,7 +12,7 @@ Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension 
     bool bareNumber = false;
     QLocale::c().toDouble(valueWords.first(), &bareNumber);
     if (valueWords.size() == 1 && bareNumber)
-        throw UserError{QStringLiteral("no target unit after '%1 %2'").arg(valueWords.first(), target)};
+        throw UserError{QCoreApplication::translate("qzunit", "no target unit after '%1 %2'").arg(valueWords.first(), target)};
 
     const QString valueText = valueWords.join(QLatin1Char(' '));
     const qzUnitValue value = readValue(valueText, restriction).first(); // its own mistakes first
@@ -34,15 +35,16 @@ Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension 
         QVector<qzUnitSystem::Dimension> to;
         for (const qzUnitParser::Unit& unit : units)
             to.append(unit.dimension);
-        throw UserError{QStringLiteral("cannot convert '%1' (%2) to '%3' (%4): different dimensions")
+        throw UserError{QCoreApplication::translate("qzunit", "cannot convert '%1' (%2) to '%3' (%4): different dimensions")
                             .arg(valueText, qzUnitSystem::dimensionKey(value.dimension()), target, qzUnitSystem::dimensionKeys(to))};
     }
     if (common.size() > 1) {
         const int chosen = common.indexOf(qzUnitParser::preferred(common));
+        const QString conversionText = QCoreApplication::translate("qzunit", "'%1' to '%2'").arg(valueText, target);
         if (chosen < 0)
-            throw ambiguity(QStringLiteral("'%1' to '%2'").arg(valueText, target), common);
+            throw ambiguity(conversionText, common);
         common.move(chosen, 0);
-        noteChoice(invocation, QStringLiteral("%1' to '%2").arg(valueText, target), common);
+        noteChoice(invocation, conversionText, common);
         return Conversion{values.at(chosen), targets.at(chosen).unitIndex, targets.at(chosen).factor, target};
     }
     return Conversion{values.first(), targets.first().unitIndex, targets.first().factor, target};

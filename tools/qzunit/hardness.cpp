@@ -3,6 +3,7 @@
 
 #include <qzUnitHardness.h>
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
@@ -14,8 +15,9 @@ void warnOutsideRange(const Invocation& invocation, const qzUnitValue& value)
     if (qzUnitHardness::isValidValue(value))
         return;
     const coBounds<double> range = qzUnitHardness::validBounds(value.unitIndex());
-    invocation.err << "qzunit: warning: " << value.valueSymbolString('g', 6) << " lies outside the validity range of "
-                   << value.symbol() << " (" << range.lower << " to " << range.upper << ")\n";
+    report(invocation, QCoreApplication::translate("qzunit", "warning: %1 lies outside the validity range of %2 (%3 to %4)")
+                           .arg(value.valueSymbolString('g', 6), value.symbol(), QString::number(range.lower),
+                                QString::number(range.upper)));
 }
 
 } // namespace

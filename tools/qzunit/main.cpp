@@ -150,7 +150,7 @@ QStringList positionalsLast(const QStringList& arguments, const QVector<OptionEn
             && takesValue(argument.mid(2))) {
             // The "--" added below must not become the missing value.
             if (i + 1 == arguments.size())
-                throw UserError{QStringLiteral("missing value after '%1'").arg(argument)};
+                throw UserError{QCoreApplication::translate("qzunit", "missing value after '%1'").arg(argument)};
             options.append(arguments.at(++i));
         }
     }
@@ -170,6 +170,21 @@ void loadTranslation(const QString& language)
         throw UserError{QStringLiteral("no translation for language '%1'").arg(language)};
 }
 
+// The value of --lang among \a arguments (before a "--"), so that the
+// catalogue is there for the first message; null without one.
+QString languageOption(const QStringList& arguments)
+{
+    QString language;
+    for (int i = 1; i < arguments.size() && arguments.at(i) != QLatin1String("--"); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument.startsWith(QLatin1String("--lang=")))
+            language = argument.mid(7);
+        else if (argument == QLatin1String("--lang") && i + 1 < arguments.size())
+            language = arguments.at(++i);
+    }
+    return language;
+}
+
 Options parseOptions(const QCommandLineParser& parser)
 {
     Options options;
@@ -180,7 +195,7 @@ Options parseOptions(const QCommandLineParser& parser)
     if (parser.isSet(format)) {
         const QString value = parser.value(format);
         if (value != QLatin1String("g") && value != QLatin1String("f") && value != QLatin1String("e"))
-            throw UserError{QStringLiteral("invalid --format '%1' (one of g, f, e)").arg(value)};
+            throw UserError{QCoreApplication::translate("qzunit", "invalid --format '%1' (one of g, f, e)").arg(value)};
         options.format = value.at(0).toLatin1();
     }
     const QString precision = QStringLiteral("precision");
@@ -189,7 +204,7 @@ Options parseOptions(const QCommandLineParser& parser)
         bool ok = false;
         options.precision = value.toInt(&ok);
         if (!ok || options.precision < 0 || options.precision > 99)
-            throw UserError{QStringLiteral("invalid --precision '%1' (a whole number from 0 to 99)").arg(value)};
+            throw UserError{QCoreApplication::translate("qzunit", "invalid --precision '%1' (a whole number from 0 to 99)").arg(value)};
     }
     const QString preset = QStringLiteral("preset");
     if (parser.isSet(preset))
@@ -200,6 +215,9 @@ Options parseOptions(const QCommandLineParser& parser)
 
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
+    const QString language = languageOption(arguments);
+    if (!language.isNull())
+        loadTranslation(language);
     const QVector<OptionEntry> table = optionTable();
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
@@ -232,26 +250,23 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 
     QStringList positionals = parser.positionalArguments();
     if (positionals.isEmpty())
-        throw UserError{QStringLiteral("no command given (one of %1; see qzunit --help)").arg(commandNames())};
+        throw UserError{QCoreApplication::translate("qzunit", "no command given (one of %1; see qzunit --help)").arg(commandNames())};
     const QString name = positionals.takeFirst();
     const auto command = std::find_if(std::begin(Commands), std::end(Commands),
                                       [&name](const Command& candidate) { return name == QLatin1String(candidate.name); });
     if (command == std::end(Commands))
-        throw UserError{QStringLiteral("unknown command '%1' (one of %2)").arg(name, commandNames())};
+        throw UserError{QCoreApplication::translate("qzunit", "unknown command '%1' (one of %2)").arg(name, commandNames())};
     if (positionals.size() < command->minArguments || positionals.size() > command->maxArguments) {
-        throw UserError{QStringLiteral("usage: qzunit %1 %2")
+        throw UserError{QCoreApplication::translate("qzunit", "usage: qzunit %1 %2")
                             .arg(QLatin1String(command->name), QLatin1String(command->synopsis))
                             .trimmed()};
     }
     for (const OptionEntry& entry : table) {
         if (parser.isSet(QLatin1String(entry.name)) && !((command->options | GlobalOptions) & entry.flag)) {
-            throw UserError{QStringLiteral("option --%1 does not apply to %2")
+            throw UserError{QCoreApplication::translate("qzunit", "option --%1 does not apply to %2")
                                 .arg(QLatin1String(entry.name), QLatin1String(command->name))};
         }
     }
-    const QString language = QStringLiteral("lang");
-    if (parser.isSet(language))
-        loadTranslation(parser.value(language));
     command->run(Invocation{positionals, parseOptions(parser), out, err});
     return 0;
 }

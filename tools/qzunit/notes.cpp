@@ -1,6 +1,6 @@
 #include "notes.h"
 
-#include <QTextStream>
+#include <QCoreApplication>
 
 namespace {
 
@@ -8,11 +8,10 @@ void noteKeptFactor(const Invocation& invocation, qzUnitSystem::Dimension dimens
 {
     if (!qzUnitSystem::keepsFactor(dimension, unit))
         return;
-    invocation.err << "qzunit: note: '" << qzUnitSystem(dimension, unit).symbol() << "' keeps the factor "
-                   << QString::number(qzUnitSystem::keptFactor(dimension, unit), 'g', 10)
-                   << " for stored data; physically it is "
-                   << QString::number(qzUnitSystem::physicalFactor(dimension, unit), 'g', 10) << ' '
-                   << qzUnitSystem(dimension, 0).symbol() << '\n';
+    report(invocation, QCoreApplication::translate("qzunit", "note: '%1' keeps the factor %2 for stored data; physically it is %3 %4")
+                           .arg(qzUnitSystem(dimension, unit).symbol(), QString::number(qzUnitSystem::keptFactor(dimension, unit), 'g', 10),
+                                QString::number(qzUnitSystem::physicalFactor(dimension, unit), 'g', 10),
+                                qzUnitSystem(dimension, 0).symbol()));
 }
 
 } // namespace
@@ -26,7 +25,7 @@ void noteConversion(const Invocation& invocation, const qzUnitValue& value, int 
     // Unit 0 of temperatures is the kelvin.
     const double kelvin = value.value(0);
     if (dimension == qzUnitSystem::Temperature && kelvin < 0.0) {
-        invocation.err << "qzunit: warning: " << value.valueSymbolString('g', 6) << " lies below absolute zero ("
-                       << value.valueSymbolString(0, 'g', 6) << ")\n";
+        report(invocation, QCoreApplication::translate("qzunit", "warning: %1 lies below absolute zero (%2)")
+                               .arg(value.valueSymbolString('g', 6), value.valueSymbolString(0, 'g', 6)));
     }
 }
