@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>zobrazovaná jednotka</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>„%1“ bajtů je příliš mnoho: počty sahají do %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>„%1“ není celý počet bajtů</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>dělení nulou</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>číslo dělené hodnotou nemá žádnou veličinu knihovny</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>číslo</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>%1 a %2 nelze sečíst: různé veličiny</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>chybí hodnota v „%1“</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>neznámá veličina „%1“ (viz qzunit dimensions)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>neznámá předvolba „%1“ (jedna z %2)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>poznámka: %1 přečteno jako %2 (také %3); jinou zvolte pomocí --dimension</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 odpovídá několika veličinám: %2 (jednu zvolte pomocí --dimension)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>za „%1 %2“ chybí cílová jednotka</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>„%1“ (%2) nelze převést na „%3“ (%4): různé veličiny</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>„%1“ na „%2“</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>varování: %1 leží mimo rozsah platnosti %2 (%3 až %4)</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>za „%1“ chybí hodnota</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>neplatný --format „%1“ (jeden z g, f, e)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>neplatná --precision „%1“ (celé číslo od 0 do 99)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>není zadán příkaz (jeden z %1; viz qzunit --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>neznámý příkaz „%1“ (jeden z %2)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>použití: qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>volba --%1 se na %2 nevztahuje</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>poznámka: „%1“ si pro uložená data ponechává faktor %2; fyzikálně je to %3 %4</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>varování: %1 je pod absolutní nulou (%2)</translation>
+    </message>
 </context>
 </TS>

@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>Anzeigeeinheit</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>&apos;%1&apos; Byte sind zu viele: Anzahlen reichen bis %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>&apos;%1&apos; ist keine ganze Zahl von Bytes</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>eine Zahl geteilt durch einen Wert hat keine Dimension der Bibliothek</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>%1 und %2 können nicht addiert werden: verschiedene Dimensionen</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>fehlender Wert in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>unbekannte Dimension &apos;%1&apos; (siehe qzunit dimensions)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>unbekannte Voreinstellung &apos;%1&apos; (eine von %2)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>Hinweis: %1 als %2 gelesen (auch %3); eine andere mit --dimension wählen</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 passt zu mehreren Dimensionen: %2 (eine mit --dimension wählen)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>keine Zieleinheit nach &apos;%1 %2&apos;</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>&apos;%1&apos; (%2) kann nicht in &apos;%3&apos; (%4) umgerechnet werden: verschiedene Dimensionen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; in &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>Warnung: %1 liegt außerhalb des Gültigkeitsbereichs von %2 (%3 bis %4)</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>fehlender Wert nach &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>ungültiges --format &apos;%1&apos; (eines von g, f, e)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>ungültige --precision &apos;%1&apos; (eine ganze Zahl von 0 bis 99)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>kein Befehl angegeben (einer von %1; siehe qzunit --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>unbekannter Befehl &apos;%1&apos; (einer von %2)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>Aufruf: qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>Option --%1 gilt nicht für %2</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>Hinweis: &apos;%1&apos; behält für gespeicherte Daten den Faktor %2; physikalisch ist es %3 %4</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>Warnung: %1 liegt unter dem absoluten Nullpunkt (%2)</translation>
+    </message>
 </context>
 </TS>

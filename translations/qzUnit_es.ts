@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>unidad de visualización</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>&apos;%1&apos; bytes es demasiado: los recuentos llegan hasta %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>&apos;%1&apos; no es un número entero de bytes</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>división por cero</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>un número dividido por un valor no tiene ninguna magnitud de la biblioteca</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un número</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>no se pueden sumar %1 y %2: magnitudes distintas</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>falta un valor en &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>magnitud desconocida &apos;%1&apos; (véase qzunit dimensions)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>preajuste desconocido &apos;%1&apos; (uno de %2)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>nota: %1 leído como %2 (también %3); elija otra con --dimension</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 corresponde a varias magnitudes: %2 (elija una con --dimension)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>falta la unidad de destino después de &apos;%1 %2&apos;</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>no se puede convertir &apos;%1&apos; (%2) a &apos;%3&apos; (%4): magnitudes distintas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; a &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>aviso: %1 está fuera del intervalo de validez de %2 (%3 a %4)</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>falta un valor después de &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>--format no válido &apos;%1&apos; (g, f o e)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>--precision no válida &apos;%1&apos; (un número entero de 0 a 99)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>no se indicó ninguna orden (una de %1; véase qzunit --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>orden desconocida &apos;%1&apos; (una de %2)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>uso: qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>la opción --%1 no se aplica a %2</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>nota: &apos;%1&apos; conserva el factor %2 para los datos guardados; físicamente es %3 %4</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>aviso: %1 está por debajo del cero absoluto (%2)</translation>
+    </message>
 </context>
 </TS>

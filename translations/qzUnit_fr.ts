@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>unité d’affichage</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>« %1 » octets, c’est trop : les nombres vont jusqu’à %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>« %1 » n’est pas un nombre entier d’octets</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>division par zéro</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>un nombre divisé par une valeur n’a aucune grandeur de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un nombre</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>impossible d’additionner %1 et %2 : grandeurs différentes</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>valeur manquante dans « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>grandeur inconnue « %1 » (voir qzunit dimensions)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>préréglage inconnu « %1 » (l’un de %2)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>remarque : %1 lu comme %2 (aussi %3) ; choisissez-en une autre avec --dimension</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 convient à plusieurs grandeurs : %2 (choisissez-en une avec --dimension)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>aucune unité cible après « %1 %2 »</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>impossible de convertir « %1 » (%2) en « %3 » (%4) : grandeurs différentes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>« %1 » en « %2 »</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>avertissement : %1 est hors du domaine de validité de %2 (%3 à %4)</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>valeur manquante après « %1 »</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>--format « %1 » non valide (g, f ou e)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>--precision « %1 » non valide (un nombre entier de 0 à 99)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>aucune commande indiquée (l’une de %1 ; voir qzunit --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>commande inconnue « %1 » (l’une de %2)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>usage : qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>l’option --%1 ne s’applique pas à %2</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>remarque : « %1 » garde le facteur %2 pour les données enregistrées ; physiquement, il vaut %3 %4</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>avertissement : %1 est en dessous du zéro absolu (%2)</translation>
+    </message>
 </context>
 </TS>

@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>unità di visualizzazione</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>&apos;%1&apos; byte sono troppi: i conteggi arrivano a %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>&apos;%1&apos; non è un numero intero di byte</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>divisione per zero</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>un numero diviso per un valore non ha nessuna grandezza della libreria</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>un numero</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>impossibile sommare %1 e %2: grandezze diverse</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>valore mancante in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>grandezza sconosciuta &apos;%1&apos; (vedere qzunit dimensions)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>preimpostazione sconosciuta &apos;%1&apos; (una tra %2)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>nota: %1 letto come %2 (anche %3); sceglierne un&apos;altra con --dimension</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 corrisponde a più grandezze: %2 (sceglierne una con --dimension)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>nessuna unità di destinazione dopo &apos;%1 %2&apos;</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>impossibile convertire &apos;%1&apos; (%2) in &apos;%3&apos; (%4): grandezze diverse</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; in &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>avviso: %1 è fuori dal campo di validità di %2 (da %3 a %4)</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>valore mancante dopo &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>--format non valido &apos;%1&apos; (g, f o e)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>--precision non valida &apos;%1&apos; (un numero intero da 0 a 99)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>nessun comando indicato (uno tra %1; vedere qzunit --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>comando sconosciuto &apos;%1&apos; (uno tra %2)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>uso: qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>l&apos;opzione --%1 non si applica a %2</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>nota: &apos;%1&apos; mantiene il fattore %2 per i dati salvati; fisicamente vale %3 %4</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>avviso: %1 è sotto lo zero assoluto (%2)</translation>
+    </message>
 </context>
 </TS>

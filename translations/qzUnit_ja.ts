@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>表示単位</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>「%1」バイトは大きすぎます: 数えられるのは %2 までです</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>「%1」は整数のバイト数ではありません</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>0 による除算</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>数値を量で割った結果はライブラリのどの次元にも当てはまりません</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数値</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>%1 と %2 は加算できません: 次元が異なります</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>「%1」に値がありません</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>不明な次元「%1」(qzunit dimensions を参照)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>不明なプリセット「%1」(%2 のいずれか)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>注記: %1 を %2 として読み取りました (%3 も可能)。別の次元は --dimension で選択してください</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 は複数の次元に当てはまります: %2 (--dimension で 1 つ選択してください)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>「%1 %2」の後に変換先の単位がありません</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>「%1」(%2) を「%3」(%4) に変換できません: 次元が異なります</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>「%1」から「%2」へ</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>警告: %1 は %2 の有効範囲 (%3 ～ %4) の外にあります</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>「%1」の後に値がありません</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>無効な --format「%1」(g、f、e のいずれか)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>無効な --precision「%1」(0 ～ 99 の整数)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>コマンドが指定されていません (%1 のいずれか。qzunit --help を参照)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>不明なコマンド「%1」(%2 のいずれか)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>使い方: qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>オプション --%1 は %2 には使用できません</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>注記: 「%1」は保存データのために係数 %2 を保持しています。物理的には %3 %4 です</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>警告: %1 は絶対零度 (%2) を下回っています</translation>
+    </message>
 </context>
 </TS>

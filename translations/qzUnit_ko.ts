@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>표시 단위</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>&apos;%1&apos; 바이트는 너무 큽니다: 개수는 %2까지입니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>&apos;%1&apos;은(는) 정수 바이트 수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>0으로 나누기</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>숫자를 값으로 나눈 결과는 라이브러리의 어떤 차원에도 해당하지 않습니다</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>숫자</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>%1와(과) %2을(를) 더할 수 없습니다: 차원이 다릅니다</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>&apos;%1&apos;에 값이 없습니다</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>알 수 없는 차원 &apos;%1&apos; (qzunit dimensions 참조)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>알 수 없는 프리셋 &apos;%1&apos; (%2 중 하나)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>참고: %1을(를) %2(으)로 읽었습니다 (%3도 가능). 다른 차원은 --dimension으로 선택하십시오</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1은(는) 여러 차원에 해당합니다: %2 (--dimension으로 하나를 선택하십시오)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>&apos;%1 %2&apos; 뒤에 대상 단위가 없습니다</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>&apos;%1&apos;(%2)을(를) &apos;%3&apos;(%4)(으)로 변환할 수 없습니다: 차원이 다릅니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>&apos;%1&apos;에서 &apos;%2&apos;(으)로</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>경고: %1은(는) %2의 유효 범위(%3 ~ %4)를 벗어납니다</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; 뒤에 값이 없습니다</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>잘못된 --format &apos;%1&apos; (g, f, e 중 하나)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>잘못된 --precision &apos;%1&apos; (0에서 99까지의 정수)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>명령이 지정되지 않았습니다 (%1 중 하나. qzunit --help 참조)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>알 수 없는 명령 &apos;%1&apos; (%2 중 하나)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>사용법: qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>옵션 --%1은(는) %2에 적용되지 않습니다</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>참고: &apos;%1&apos;은(는) 저장된 데이터를 위해 계수 %2을(를) 유지합니다. 물리적으로는 %3 %4입니다</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>경고: %1은(는) 절대 영도(%2)보다 낮습니다</translation>
+    </message>
 </context>
 </TS>

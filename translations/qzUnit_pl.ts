@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>jednostka wyświetlania</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>„%1” bajtów to za dużo: liczby sięgają %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>„%1” nie jest całkowitą liczbą bajtów</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>dzielenie przez zero</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>liczba podzielona przez wartość nie ma żadnej wielkości biblioteki</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>liczba</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>nie można dodać %1 i %2: różne wielkości</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>brak wartości w „%1”</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>nieznana wielkość „%1” (zob. qzunit dimensions)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>nieznane ustawienie wstępne „%1” (jedno z %2)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>uwaga: %1 odczytano jako %2 (również %3); inną wybierz za pomocą --dimension</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 pasuje do kilku wielkości: %2 (wybierz jedną za pomocą --dimension)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>brak jednostki docelowej po „%1 %2”</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>nie można przeliczyć „%1” (%2) na „%3” (%4): różne wielkości</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>„%1” na „%2”</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>ostrzeżenie: %1 leży poza zakresem ważności %2 (od %3 do %4)</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>brak wartości po „%1”</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>nieprawidłowy --format „%1” (jeden z g, f, e)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>nieprawidłowa --precision „%1” (liczba całkowita od 0 do 99)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>nie podano polecenia (jedno z %1; zob. qzunit --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>nieznane polecenie „%1” (jedno z %2)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>użycie: qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>opcja --%1 nie dotyczy %2</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>uwaga: „%1” zachowuje współczynnik %2 dla zapisanych danych; fizycznie wynosi %3 %4</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>ostrzeżenie: %1 leży poniżej zera bezwzględnego (%2)</translation>
+    </message>
 </context>
 </TS>

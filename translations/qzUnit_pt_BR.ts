@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>unidade de exibição</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>&apos;%1&apos; bytes é demais: as contagens vão até %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>&apos;%1&apos; não é um número inteiro de bytes</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>divisão por zero</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>um número dividido por um valor não tem nenhuma grandeza da biblioteca</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>um número</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>não é possível somar %1 e %2: grandezas diferentes</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>valor ausente em &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>grandeza desconhecida &apos;%1&apos; (veja qzunit dimensions)</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>predefinição desconhecida &apos;%1&apos; (uma de %2)</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>nota: %1 lido como %2 (também %3); escolha outra com --dimension</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 corresponde a várias grandezas: %2 (escolha uma com --dimension)</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>nenhuma unidade de destino após &apos;%1 %2&apos;</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>não é possível converter &apos;%1&apos; (%2) para &apos;%3&apos; (%4): grandezas diferentes</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; para &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>aviso: %1 está fora da faixa de validade de %2 (%3 a %4)</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>valor ausente após &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>--format inválido &apos;%1&apos; (g, f ou e)</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>--precision inválida &apos;%1&apos; (um número inteiro de 0 a 99)</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>nenhum comando informado (um de %1; veja qzunit --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>comando desconhecido &apos;%1&apos; (um de %2)</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>uso: qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>a opção --%1 não se aplica a %2</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>nota: &apos;%1&apos; mantém o fator %2 para dados armazenados; fisicamente é %3 %4</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>aviso: %1 está abaixo do zero absoluto (%2)</translation>
+    </message>
 </context>
 </TS>

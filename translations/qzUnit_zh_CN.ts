@@ -1406,5 +1406,101 @@
         <source>view unit</source>
         <translation>显示单位</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>“%1”字节过大：计数最大为 %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>“%1”不是整数个字节</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>除以零</translation>
+    </message>
+    <message>
+        <source>a number divided by a value has no dimension of the library</source>
+        <translation>数值除以量值的结果在本库中没有对应的量纲</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>cannot add %1 and %2: different dimensions</source>
+        <translation>无法将 %1 与 %2 相加：量纲不同</translation>
+    </message>
+    <message>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>“%1”中缺少数值</translation>
+    </message>
+    <message>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>未知量纲“%1”（参见 qzunit dimensions）</translation>
+    </message>
+    <message>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>未知预设“%1”（可选 %2）</translation>
+    </message>
+    <message>
+        <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
+        <translation>注意：%1 按 %2 读取（亦可为 %3）；可用 --dimension 选择其他量纲</translation>
+    </message>
+    <message>
+        <source>%1 fits several dimensions: %2 (choose one with --dimension)</source>
+        <translation>%1 适用于多个量纲：%2（请用 --dimension 选择其一）</translation>
+    </message>
+    <message>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>“%1 %2”之后缺少目标单位</translation>
+    </message>
+    <message>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>无法将“%1”（%2）换算为“%3”（%4）：量纲不同</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>“%1”到“%2”</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
+        <translation>警告：%1 超出 %2 的有效范围（%3 至 %4）</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>“%1”之后缺少数值</translation>
+    </message>
+    <message>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>无效的 --format“%1”（可选 g、f、e）</translation>
+    </message>
+    <message>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>无效的 --precision“%1”（0 至 99 的整数）</translation>
+    </message>
+    <message>
+        <source>no command given (one of %1; see qzunit --help)</source>
+        <translation>未指定命令（可选 %1；参见 qzunit --help）</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>未知命令“%1”（可选 %2）</translation>
+    </message>
+    <message>
+        <source>usage: qzunit %1 %2</source>
+        <translation>用法：qzunit %1 %2</translation>
+    </message>
+    <message>
+        <source>option --%1 does not apply to %2</source>
+        <translation>选项 --%1 不适用于 %2</translation>
+    </message>
+    <message>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>注意：“%1”为已存储的数据保留系数 %2；按物理定义为 %3 %4</translation>
+    </message>
+    <message>
+        <source>warning: %1 lies below absolute zero (%2)</source>
+        <translation>警告：%1 低于绝对零度（%2）</translation>
+    </message>
 </context>
 </TS>
