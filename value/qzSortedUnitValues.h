@@ -45,11 +45,11 @@ public:
     //! A copy of the element at \a index; a default value outside the list.
     qzUnitValue at(int index) const;
     //! The index of the last element (the largest); -1 when empty.
-    int indexOfMaxValue() const { return m_values.count() - 1; }
+    int indexOfMaxValue() const { return int(m_values.count()) - 1; }
     //! The number of elements, equal ones each counted.
-    int count() const { return m_values.count(); }
+    int count() const { return int(m_values.count()); }
     //! As count(), for code written against the standard containers.
-    int size() const { return m_values.size(); }
+    int size() const { return int(m_values.size()); }
     //! True without elements; at() then gives a default value for every index.
     bool isEmpty() const { return m_values.isEmpty(); }
 
