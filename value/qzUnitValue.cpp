@@ -4,6 +4,7 @@
 #include "qzUnitCatalogue.h"
 #include "qzUnitParser.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDebug>
 #include <QHash>
@@ -368,11 +369,18 @@ qzUnitValue qzUnitValue::fromString(const QString& text, const QLocale& locale, 
 
 namespace {
 
+// The messages of product() and quotient(), translated in the context of
+// qzUnitValue as those of fromString() are.
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("qzUnitValue", text);
+}
+
 // The dimensions of \a exponents, for messages: "Energy, Heat" or "none".
 QString dimensionKeys(const qzUnitExponents& exponents)
 {
     const QString keys = qzUnitSystem::dimensionKeys(qzUnitSystem::dimensionsOf(exponents));
-    return keys.isEmpty() ? QStringLiteral("none") : keys;
+    return keys.isEmpty() ? translated(QT_TRANSLATE_NOOP("qzUnitValue", "none")) : keys;
 }
 
 // The first of qzUnitSystem::dimensionsOf(exponents), without building the list.
@@ -397,11 +405,14 @@ qzUnitValue combined(const qzUnitValue& a, const qzUnitValue& b, bool divide, qz
         return qzUnitValue::makeUndefined();
     };
     for (const qzUnitValue* operand : { &a, &b }) {
-        const QString which = operand == &a ? QStringLiteral("first") : QStringLiteral("second");
+        const bool first = operand == &a;
         if (!qzUnitCatalogue::find(operand->dimension()))
-            return fail(QStringLiteral("the %1 operand has no dimension").arg(which));
+            return fail(translated(first ? QT_TRANSLATE_NOOP("qzUnitValue", "the first operand has no dimension")
+                                         : QT_TRANSLATE_NOOP("qzUnitValue", "the second operand has no dimension")));
         if (!std::isfinite(operand->value()))
-            return fail(QStringLiteral("the %1 operand is %2, not a finite number").arg(which, QString::number(operand->value())));
+            return fail(translated(first ? QT_TRANSLATE_NOOP("qzUnitValue", "the first operand is %1, not a finite number")
+                                         : QT_TRANSLATE_NOOP("qzUnitValue", "the second operand is %1, not a finite number"))
+                            .arg(QString::number(operand->value())));
     }
     const qzUnitExponents exponents = divide ? qzUnitSystem::exponents(a.dimension()) - qzUnitSystem::exponents(b.dimension())
                                              : qzUnitSystem::exponents(a.dimension()) + qzUnitSystem::exponents(b.dimension());
@@ -414,21 +425,22 @@ qzUnitValue combined(const qzUnitValue& a, const qzUnitValue& b, bool divide, qz
     if (result == qzUnitSystem::Undefined) {
         result = preferredOf(exponents);
         if (result == qzUnitSystem::Undefined)
-            return fail(QStringLiteral("%1 has the exponents %2, which no dimension has").arg(operation(), exponents.toString()));
+            return fail(translated(QT_TRANSLATE_NOOP("qzUnitValue", "%1 has the exponents %2, which no dimension has"))
+                            .arg(operation(), exponents.toString()));
     } else if (!qzUnitCatalogue::find(result)) {
-        return fail(QStringLiteral("the result %1 names no dimension").arg(int(result)));
+        return fail(translated(QT_TRANSLATE_NOOP("qzUnitValue", "the result %1 names no dimension")).arg(int(result)));
     } else if (qzUnitSystem::exponents(result) != exponents) {
-        return fail(QStringLiteral("%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5")
+        return fail(translated(QT_TRANSLATE_NOOP("qzUnitValue", "%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5"))
                         .arg(operation(), exponents.toString(), qzUnitSystem::dimensionKey(result),
                              qzUnitSystem::exponents(result).toString(), dimensionKeys(exponents)));
     }
     const double left = a.value(0) * qzUnitSystem::siFactor(a.dimension());
     const double right = b.value(0) * qzUnitSystem::siFactor(b.dimension());
     if (divide && right == 0.0)
-        return fail(QStringLiteral("%1 divides by zero").arg(operation()));
+        return fail(translated(QT_TRANSLATE_NOOP("qzUnitValue", "%1 divides by zero")).arg(operation()));
     const double number = (divide ? left / right : left * right) / qzUnitSystem::siFactor(result);
     if (!std::isfinite(number))
-        return fail(QStringLiteral("%1 overflows a double").arg(operation()));
+        return fail(translated(QT_TRANSLATE_NOOP("qzUnitValue", "%1 overflows a double")).arg(operation()));
     return qzUnitValue(result, number, 0);
 }
 

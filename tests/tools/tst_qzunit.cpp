@@ -175,6 +175,8 @@ void tst_qzunit::messagesInLanguage_data()
         << QStringLiteral("qzunit: 注記: 「mi」は保存データのために係数 1609.344192 を保持しています。物理的には 1609.344 m です\n");
     QTest::newRow("error in Polish") << words("convert 1 m kg --lang pl") << 2
         << QStringLiteral("qzunit: nie można przeliczyć „1 m” (Length) na „kg” (Mass): różne wielkości\n");
+    QTest::newRow("the library's error in French") << (words("calc --lang fr") << QStringLiteral("1 m * 1 kg")) << 2
+        << QStringLiteral("qzunit: Length * Mass a les exposants M·L, qu’aucune grandeur n’a\n");
     QTest::newRow("option error in Chinese") << words("--lang zh_CN convert 1 m in --precision 100") << 2
         << QStringLiteral("qzunit: 无效的 --precision“100”（0 至 99 的整数）\n");
 }
