@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>„%1“ nelze přičíst k hodnotě veličiny %2 v „%3“</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>žádné</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>první operand nemá veličinu</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>druhý operand nemá veličinu</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>první operand je %1, ne konečné číslo</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>druhý operand je %1, ne konečné číslo</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 má exponenty %2, které nemá žádná veličina</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>výsledek %1 neoznačuje žádnou veličinu</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 má exponenty %2, ne exponenty %3 (%4); veličiny s %2: %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 dělí nulou</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 přesahuje rozsah typu double</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

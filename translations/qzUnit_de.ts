@@ -1290,6 +1290,46 @@
         <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
         <translation>&apos;%1&apos;: das Dezimalkomma wird in diesem Gebietsschema nicht gelesen</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>der erste Operand hat keine Dimension</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>der zweite Operand hat keine Dimension</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>der erste Operand ist %1, keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>der zweite Operand ist %1, keine endliche Zahl</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 hat die Exponenten %2, die keine Dimension hat</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>das Ergebnis %1 bezeichnet keine Dimension</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 hat die Exponenten %2, nicht die von %3 (%4); Dimensionen mit %2: %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 teilt durch null</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 überschreitet den Bereich eines double</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

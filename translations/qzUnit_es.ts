@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>no se puede sumar &apos;%1&apos; a un valor de %2 en &apos;%3&apos;</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>el primer operando no tiene magnitud</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>el segundo operando no tiene magnitud</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>el primer operando es %1, no un número finito</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>el segundo operando es %1, no un número finito</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 tiene los exponentes %2, que ninguna magnitud tiene</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>el resultado %1 no designa ninguna magnitud</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 tiene los exponentes %2, no los de %3 (%4); magnitudes con %2: %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 divide por cero</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 desborda un double</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>impossible d&apos;ajouter « %1 » à une valeur de %2 dans « %3 »</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>le premier opérande n’a pas de grandeur</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>le second opérande n’a pas de grandeur</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>le premier opérande vaut %1, pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>le second opérande vaut %1, pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 a les exposants %2, qu’aucune grandeur n’a</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>le résultat %1 ne désigne aucune grandeur</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 a les exposants %2, pas ceux de %3 (%4) ; grandeurs d’exposants %2 : %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 divise par zéro</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 dépasse la capacité d’un double</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>impossibile sommare &apos;%1&apos; a un valore di %2 in &apos;%3&apos;</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>il primo operando non ha grandezza</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>il secondo operando non ha grandezza</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>il primo operando è %1, non un numero finito</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>il secondo operando è %1, non un numero finito</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 ha gli esponenti %2, che nessuna grandezza ha</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>il risultato %1 non indica nessuna grandezza</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 ha gli esponenti %2, non quelli di %3 (%4); grandezze con %2: %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 divide per zero</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 supera il campo di un double</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>「%3」で「%1」を %2 の値に加算できません</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>1 番目のオペランドに次元がありません</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>2 番目のオペランドに次元がありません</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>1 番目のオペランドは %1 であり、有限の数値ではありません</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>2 番目のオペランドは %1 であり、有限の数値ではありません</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 の指数は %2 であり、この指数を持つ次元はありません</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>結果 %1 はどの次元も表しません</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 の指数は %2 であり、%3 の指数 (%4) ではありません。指数 %2 の次元: %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 は 0 で除算しています</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 は倍精度数の範囲を超えています</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

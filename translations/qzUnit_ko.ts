@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>&apos;%3&apos;에서 &apos;%1&apos;을(를) %2 값에 더할 수 없습니다</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>첫 번째 피연산자에 차원이 없습니다</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>두 번째 피연산자에 차원이 없습니다</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>첫 번째 피연산자가 %1(으)로, 유한한 수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>두 번째 피연산자가 %1(으)로, 유한한 수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1의 지수는 %2이며, 이 지수를 가진 차원은 없습니다</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>결과 %1은(는) 어떤 차원도 나타내지 않습니다</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1의 지수는 %2이며, %3의 지수(%4)가 아닙니다. 지수가 %2인 차원: %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1은(는) 0으로 나눕니다</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1은(는) double의 범위를 넘습니다</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

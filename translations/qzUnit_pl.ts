@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>nie można dodać „%1” do wartości wielkości %2 w „%3”</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>pierwszy argument nie ma wielkości</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>drugi argument nie ma wielkości</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>pierwszy argument to %1, a nie liczba skończona</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>drugi argument to %1, a nie liczba skończona</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 ma wykładniki %2, których nie ma żadna wielkość</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>wynik %1 nie oznacza żadnej wielkości</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 ma wykładniki %2, a nie wykładniki %3 (%4); wielkości o wykładnikach %2: %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 dzieli przez zero</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 przekracza zakres typu double</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>não é possível somar &apos;%1&apos; a um valor de %2 em &apos;%3&apos;</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>o primeiro operando não tem grandeza</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>o segundo operando não tem grandeza</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>o primeiro operando é %1, não um número finito</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>o segundo operando é %1, não um número finito</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 tem os expoentes %2, que nenhuma grandeza tem</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>o resultado %1 não designa nenhuma grandeza</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 tem os expoentes %2, não os de %3 (%4); grandezas com %2: %5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 divide por zero</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 excede o intervalo de um double</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,46 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>“%3”中无法将“%1”加到 %2 的值上</translation>
     </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>the first operand has no dimension</source>
+        <translation>第一个操作数没有量纲</translation>
+    </message>
+    <message>
+        <source>the second operand has no dimension</source>
+        <translation>第二个操作数没有量纲</translation>
+    </message>
+    <message>
+        <source>the first operand is %1, not a finite number</source>
+        <translation>第一个操作数为 %1，不是有限数</translation>
+    </message>
+    <message>
+        <source>the second operand is %1, not a finite number</source>
+        <translation>第二个操作数为 %1，不是有限数</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, which no dimension has</source>
+        <translation>%1 的指数为 %2，没有量纲具有此指数</translation>
+    </message>
+    <message>
+        <source>the result %1 names no dimension</source>
+        <translation>结果 %1 不对应任何量纲</translation>
+    </message>
+    <message>
+        <source>%1 has the exponents %2, not those of %3 (%4); dimensions with %2: %5</source>
+        <translation>%1 的指数为 %2，而不是 %3 的指数（%4）；指数为 %2 的量纲：%5</translation>
+    </message>
+    <message>
+        <source>%1 divides by zero</source>
+        <translation>%1 除以零</translation>
+    </message>
+    <message>
+        <source>%1 overflows a double</source>
+        <translation>%1 超出双精度数的范围</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>
