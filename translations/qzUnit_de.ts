@@ -1290,6 +1290,22 @@
         <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
         <translation>&apos;%1&apos;: das Dezimalkomma wird in diesem Gebietsschema nicht gelesen</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; kann als %3 oder als %4 gelesen werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>&apos;%1&apos;: der Apostroph in &apos;%2&apos; kann ein Fußzeichen oder ein Tausendertrennzeichen sein</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; hat mehr als ein Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>&apos;%1&apos;: die Trennzeichen in &apos;%2&apos; ergeben in diesem Gebietsschema keine Zahl</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>
