@@ -67,17 +67,6 @@ double vulgar(QChar c)
     }
 }
 
-int superscriptDigit(QChar c)
-{
-    switch (c.unicode()) {
-    case 0x00B9: return 1;
-    case 0x00B2: return 2;
-    case 0x00B3: return 3;
-    case 0x2070: return 0;
-    default: return (c.unicode() >= 0x2074 && c.unicode() <= 0x2079) ? int(c.unicode() - 0x2070) : -1;
-    }
-}
-
 int digitsFrom(const QString& text, int i)
 {
     while (i < text.size() && isDigit(text.at(i)))
@@ -146,7 +135,7 @@ int readExponent(const QString& text, int i, std::string& ascii)
     }
     const int digits = j;
     for (; j < n; ++j) {
-        const int digit = superscript ? superscriptDigit(text.at(j)) : (isDigit(text.at(j)) ? text.at(j).unicode() - '0' : -1);
+        const int digit = superscript ? qzUnitNumberReader::superscriptDigit(text.at(j)) : (isDigit(text.at(j)) ? text.at(j).unicode() - '0' : -1);
         if (digit < 0)
             break;
         exponent += char('0' + digit);
@@ -419,6 +408,17 @@ QString qzUnitNumberReader::message(const Number& number, const QString& text)
         break;
     }
     return QString();
+}
+
+int qzUnitNumberReader::superscriptDigit(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x00B9: return 1;
+    case 0x00B2: return 2;
+    case 0x00B3: return 3;
+    case 0x2070: return 0;
+    default: return (c.unicode() >= 0x2074 && c.unicode() <= 0x2079) ? int(c.unicode() - 0x2070) : -1;
+    }
 }
 
 bool qzUnitNumberReader::startsNumber(const QString& text, int position)

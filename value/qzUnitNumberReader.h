@@ -59,6 +59,9 @@ public:
     //! Whether \a c is an ASCII digit.
     static bool isDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
 
+    //! The digit a superscript character stands for ("³" 3); -1 for others.
+    static int superscriptDigit(QChar c);
+
     //! Whether a number starts at \a position: a digit, a point before a
     //! digit or a vulgar fraction.
     static bool startsNumber(const QString& text, int position);

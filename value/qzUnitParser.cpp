@@ -84,14 +84,7 @@ QString mappedText(const QString& text)
 
 int superscriptDigit(QChar c)
 {
-    switch (c.unicode()) {
-    case 0x00B9: return 1;
-    case 0x00B2: return 2;
-    case 0x00B3: return 3;
-    case 0x2070: return 0;
-    default:
-        return (c.unicode() >= 0x2074 && c.unicode() <= 0x2079) ? int(c.unicode() - 0x2070) : -1;
-    }
+    return qzUnitNumberReader::superscriptDigit(c);
 }
 
 bool isOperator(QChar c)
