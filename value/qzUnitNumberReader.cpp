@@ -277,6 +277,67 @@ bool qzUnitNumberReader::localeReading(const QString& text, int start, int end, 
     return (threes && (first <= 3 || (first == 4 && locale.leadFour))) || (indian && locale.indian && first <= 2);
 }
 
+// The digits and separators from \a i on that make one number before any
+// exponent: points and commas before a digit (a point also after one), and
+// the locale's blank or apostrophe only where it starts a group of three.
+qzUnitNumberReader::Digits qzUnitNumberReader::scan(const QString& text, int i) const
+{
+    Digits digits;
+    digits.start = i;
+    const int n = text.size();
+    bool point = false; // no blank or apostrophe groups after a point or comma
+    for (; i < n; ++i) {
+        const QChar c = lookAlike(text.at(i));
+        const bool afterDigit = i > digits.start && isDigit(text.at(i - 1));
+        if (isDigit(c)) {
+            digits.any = true;
+            continue;
+        }
+        if (c == QLatin1Char('.') || c == QLatin1Char(',') || c == m_decimal) {
+            if (!((i + 1 < n && isDigit(text.at(i + 1))) || (c == QLatin1Char('.') && afterDigit)))
+                break;
+            point = true;
+            digits.points += c == QLatin1Char('.') ? 1 : 0;
+            digits.decimals += c == m_decimal ? 1 : 0;
+        } else if (!(c == m_group && (c == QLatin1Char(' ') || c == QLatin1Char('\'')) && afterDigit && !point
+                     && groupFollows(text, i + 1))) {
+            break;
+        }
+        digits.separated = true;
+    }
+    digits.end = i;
+    return digits;
+}
+
+// An apostrophe at \a i that is no group separator is a foot mark ("5'3\""),
+// unless three or more digits follow it ("1'234 mm": one foot and 234 mm,
+// or 1234 mm?) or digits and another apostrophe ("1'23'456"). Returns the
+// end of such digits and apostrophes; \a i for a foot mark or none.
+int qzUnitNumberReader::misplacedApostrophe(const QString& text, int i)
+{
+    const int n = text.size();
+    if (i >= n || i == 0 || lookAlike(text.at(i)) != QLatin1Char('\'') || !isDigit(text.at(i - 1)))
+        return i;
+    int k = digitsFrom(text, i + 1);
+    if (k - i <= 3 && !(k > i + 1 && k + 1 < n && lookAlike(text.at(k)) == QLatin1Char('\'') && isDigit(text.at(k + 1))))
+        return i;
+    while (k < n && (isDigit(text.at(k)) || lookAlike(text.at(k)) == QLatin1Char('\'')))
+        ++k;
+    return k;
+}
+
+// Why \a digits read in neither way.
+qzUnitNumberReader::Problem qzUnitNumberReader::malformed(const QString& text, const Digits& digits) const
+{
+    if ((digits.points > 1 && m_group != QLatin1Char('.')) || (digits.decimals > 1 && m_decimal != QLatin1Char('.')))
+        return TwoDecimalPoints;
+    std::string ignored;
+    const QString withPoint = text.mid(digits.start, digits.end - digits.start).replace(QLatin1Char(','), QLatin1Char('.'));
+    if (m_decimal == QLatin1Char('.') && cReading(withPoint, 0, withPoint.size(), ignored))
+        return DecimalComma;
+    return Misplaced;
+}
+
 qzUnitNumberReader::Number qzUnitNumberReader::read(const QString& text, int position) const
 {
     Number number;
@@ -302,85 +363,49 @@ qzUnitNumberReader::Number qzUnitNumberReader::read(const QString& text, int pos
         number.end = i + 1;
         return number;
     }
-    // The digits and separators that make the number, before any exponent.
-    const int start = i;
-    bool digits = false;
-    bool point = false; // a point or comma seen: no blank or apostrophe groups after it
-    int points = 0;
-    int decimals = 0;
-    bool separated = false;
-    for (; i < n; ++i) {
-        const QChar c = lookAlike(text.at(i));
-        const bool afterDigit = i > start && isDigit(text.at(i - 1));
-        if (isDigit(c)) {
-            digits = true;
-            continue;
-        }
-        if (c == QLatin1Char('.') || c == QLatin1Char(',') || c == m_decimal) {
-            if (!((i + 1 < n && isDigit(text.at(i + 1))) || (c == QLatin1Char('.') && afterDigit)))
-                break;
-            point = true;
-            points += c == QLatin1Char('.') ? 1 : 0;
-            decimals += c == m_decimal ? 1 : 0;
-        } else if (!(c == m_group && (c == QLatin1Char(' ') || c == QLatin1Char('\'')) && afterDigit && !point
-                     && groupFollows(text, i + 1))) {
-            break;
-        }
-        separated = true;
-    }
-    number.digitsEnd = i;
-    if (!digits) {
+    const Digits digits = scan(text, i);
+    number.digitsEnd = digits.end;
+    if (!digits.any) {
         number.error = qzUnitParser::NoNumber;
         return number;
     }
-    // An apostrophe that is no group separator here is a foot mark ("5'3\""),
-    // unless three or more digits follow it ("1'234 mm": one foot and 234 mm,
-    // or 1234 mm?) or digits and another apostrophe ("1'23'456").
-    if (i < n && lookAlike(text.at(i)) == QLatin1Char('\'') && isDigit(text.at(i - 1))) {
-        int k = digitsFrom(text, i + 1);
-        if (k - i > 3 || (k > i + 1 && k + 1 < n && lookAlike(text.at(k)) == QLatin1Char('\'') && isDigit(text.at(k + 1)))) {
-            while (k < n && (isDigit(text.at(k)) || lookAlike(text.at(k)) == QLatin1Char('\'')))
-                ++k;
-            number.error = m_group == QLatin1Char('\'') ? qzUnitParser::MalformedNumber : qzUnitParser::AmbiguousNumber;
-            number.problem = m_group == QLatin1Char('\'') ? Misplaced : FootOrGroup;
-            number.digitsEnd = k;
-            return number;
-        }
+    i = digits.end;
+    const int apostrophes = misplacedApostrophe(text, i);
+    if (apostrophes > i) {
+        const bool grouping = m_group == QLatin1Char('\'');
+        number.error = grouping ? qzUnitParser::MalformedNumber : qzUnitParser::AmbiguousNumber;
+        number.problem = grouping ? Misplaced : FootOrGroup;
+        number.digitsEnd = apostrophes;
+        return number;
     }
     std::string exponent;
     const int end = readExponent(text, i, exponent);
     std::string inC;
     std::string inLocale;
-    const bool c = cReading(text, start, i, inC);
-    const bool local = !m_isC && localeReading(text, start, i, inLocale);
+    const bool c = cReading(text, digits.start, i, inC);
+    const bool local = !m_isC && localeReading(text, digits.start, i, inLocale);
     if (c && local && inC != inLocale) {
         QLocale plain(m_locale);
         plain.setNumberOptions(QLocale::OmitGroupSeparator);
-        double value = 0.0;
-        toDouble(inC + exponent, value);
-        number.readings[0] = plain.toString(negative ? -value : value, 'g', QLocale::FloatingPointShortest);
-        toDouble(inLocale + exponent, value);
-        number.readings[1] = plain.toString(negative ? -value : value, 'g', QLocale::FloatingPointShortest);
+        const std::string* readings[] = {&inC, &inLocale};
+        for (int reading = 0; reading < 2; ++reading) {
+            double value = 0.0;
+            toDouble(*readings[reading] + exponent, value);
+            number.readings[reading] = plain.toString(negative ? -value : value, 'g', QLocale::FloatingPointShortest);
+        }
         number.error = qzUnitParser::AmbiguousNumber;
         number.problem = TwoReadings;
         return number;
     }
     if (!c && !local) {
-        std::string comma;
-        const QString asPoint = text.mid(start, i - start).replace(QLatin1Char(','), QLatin1Char('.'));
         number.error = qzUnitParser::MalformedNumber;
-        if ((points > 1 && m_group != QLatin1Char('.')) || (decimals > 1 && m_decimal != QLatin1Char('.')))
-            number.problem = TwoDecimalPoints;
-        else if (m_decimal == QLatin1Char('.') && cReading(asPoint, 0, asPoint.size(), comma))
-            number.problem = DecimalComma;
-        else
-            number.problem = Misplaced;
+        number.problem = malformed(text, digits);
         return number;
     }
     number.error = toDouble((c ? inC : inLocale) + exponent, number.value);
     number.end = end;
-    if (number.error == qzUnitParser::NoError && !separated && end == i)
-        number.end = readFraction(text, start, i, number.value, number.error);
+    if (number.error == qzUnitParser::NoError && !digits.separated && end == i)
+        number.end = readFraction(text, digits.start, i, number.value, number.error);
     if (negative)
         number.value = -number.value;
     return number;

@@ -68,7 +68,20 @@ public:
 
 private:
     struct Grouping;
+    //! The digits and separators of a number.
+    struct Digits
+    {
+        int start = 0;
+        int end = 0;
+        bool any = false;       //!< whether there is a digit among them
+        bool separated = false; //!< whether there is anything but digits
+        int points = 0;         //!< how many points
+        int decimals = 0;       //!< how many of the locale's decimal separators
+    };
     Grouping grouping() const;
+    Digits scan(const QString& text, int i) const;
+    static int misplacedApostrophe(const QString& text, int i);
+    Problem malformed(const QString& text, const Digits& digits) const;
     bool cReading(const QString& text, int start, int end, std::string& ascii) const;
     bool localeReading(const QString& text, int start, int end, std::string& ascii) const;
 
