@@ -273,8 +273,11 @@ bool qzUnitNumberReader::localeReading(const QString& text, int start, int end, 
         threes = threes && size == 3;
         indian = indian && (last < 0 || last == 2) && size == 3;
     }
+    if (threes && first <= 3)
+        return true;
+    // Only now ask how the locale groups: that costs a formatting.
     const Grouping locale = grouping();
-    return (threes && (first <= 3 || (first == 4 && locale.leadFour))) || (indian && locale.indian && first <= 2);
+    return (threes && first == 4 && locale.leadFour) || (indian && locale.indian && first <= 2);
 }
 
 // The digits and separators from \a i on that make one number before any
