@@ -28,7 +28,7 @@ public:
     enum Problem {
         NoProblem,
         TwoReadings,      //!< the C and the locale's reading give different numbers
-        FootOrGroup,      //!< an apostrophe before three digits, where the locale groups otherwise
+        FootOrGroup,      //!< an apostrophe before three or more digits, where the locale groups otherwise
         DecimalComma,     //!< a decimal comma where the locale's decimal separator is a point
         TwoDecimalPoints, //!< more than one decimal separator
         Misplaced         //!< separators that neither reading accepts
