@@ -16,6 +16,7 @@
 #  define QZ_FUZZ_INFORMATION
 #endif
 
+#include <QLocale>
 #include <QVector>
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -180,9 +181,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     touch(qzUnitOfInformation::prettyValueSymbol(input.ConsumeIntegral<long long>()));
 #endif
 
+    // Typed in C or in a locale whose decimal and group separators differ.
+    static const QLocale locales[] = {QLocale::c(), QLocale(QStringLiteral("de_DE")), QLocale(QStringLiteral("de_CH")),
+                                      QLocale(QStringLiteral("fr_FR")), QLocale(QStringLiteral("en_IN")),
+                                      QLocale(QStringLiteral("sv_SE"))};
+    const QLocale& locale = locales[input.ConsumeIntegralInRange(0, 5)];
     QString message;
     const qzUnitValue typed = qzUnitValue::fromString(QString::fromUtf8(input.ConsumeRemainingBytesAsString().c_str()),
-                                                      d, &message);
+                                                      locale, d, &message);
     check(typed.isUndefined() != message.isEmpty());
     return 0;
 }

@@ -1291,6 +1291,22 @@
         <translation>„%1“ nelze přičíst k hodnotě veličiny %2 v „%3“</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>„%1“: „%2“ lze číst jako %3 nebo jako %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>„%1“: apostrof v „%2“ může být značkou stopy nebo oddělovačem tisíců</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>„%1“: „%2“ má více než jeden desetinný oddělovač</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>„%1“: oddělovače v „%2“ v tomto národním prostředí netvoří číslo</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>žádné</translation>
     </message>

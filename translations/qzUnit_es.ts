@@ -1291,6 +1291,22 @@
         <translation>no se puede sumar &apos;%1&apos; a un valor de %2 en &apos;%3&apos;</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; puede leerse como %3 o como %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>&apos;%1&apos;: el apóstrofo en &apos;%2&apos; puede ser una marca de pies o un separador de miles</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; tiene más de un separador decimal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>&apos;%1&apos;: los separadores de &apos;%2&apos; no forman un número con esta configuración regional</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>ninguna</translation>
     </message>

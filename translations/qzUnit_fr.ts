@@ -1291,6 +1291,22 @@
         <translation>impossible d&apos;ajouter « %1 » à une valeur de %2 dans « %3 »</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>« %1 » : « %2 » peut se lire %3 ou %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>« %1 » : l&apos;apostrophe dans « %2 » peut être un signe de pied ou un séparateur de milliers</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>« %1 » : « %2 » a plus d&apos;un séparateur décimal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>« %1 » : les séparateurs dans « %2 » ne forment pas un nombre avec ces paramètres régionaux</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>aucune</translation>
     </message>

@@ -1291,6 +1291,22 @@
         <translation>impossibile sommare &apos;%1&apos; a un valore di %2 in &apos;%3&apos;</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; può essere letto come %3 o come %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>&apos;%1&apos;: l&apos;apostrofo in &apos;%2&apos; può essere il segno dei piedi o un separatore delle migliaia</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; ha più di un separatore decimale</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>&apos;%1&apos;: i separatori in &apos;%2&apos; non formano un numero con queste impostazioni locali</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>nessuna</translation>
     </message>

@@ -1291,6 +1291,22 @@
         <translation>「%3」で「%1」を %2 の値に加算できません</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>「%1」: 「%2」は %3 とも %4 とも読めます</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>「%1」: 「%2」のアポストロフィは、フィートの記号とも桁区切り記号とも読めます</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>「%1」: 「%2」に小数点が複数あります</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>「%1」: 「%2」の区切り記号は、このロケールでは数値になりません</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>なし</translation>
     </message>

@@ -1291,6 +1291,22 @@
         <translation>&apos;%3&apos;에서 &apos;%1&apos;을(를) %2 값에 더할 수 없습니다</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos;은(는) %3 또는 %4(으)로 읽을 수 있습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos;의 아포스트로피는 피트 기호일 수도 있고 천 단위 구분 기호일 수도 있습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos;에 소수점이 둘 이상 있습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos;의 구분 기호가 이 로캘에서는 숫자를 이루지 않습니다</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>없음</translation>
     </message>

@@ -1291,6 +1291,22 @@
         <translation>nie można dodać „%1” do wartości wielkości %2 w „%3”</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>„%1”: „%2” można odczytać jako %3 lub jako %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>„%1”: apostrof w „%2” może być znakiem stopy lub separatorem tysięcy</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>„%1”: „%2” ma więcej niż jeden separator dziesiętny</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>„%1”: separatory w „%2” nie tworzą liczby w tych ustawieniach regionalnych</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>brak</translation>
     </message>

@@ -1291,6 +1291,22 @@
         <translation>não é possível somar &apos;%1&apos; a um valor de %2 em &apos;%3&apos;</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; pode ser lido como %3 ou como %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>&apos;%1&apos;: o apóstrofo em &apos;%2&apos; pode ser um sinal de pés ou um separador de milhar</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; tem mais de um separador decimal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>&apos;%1&apos;: os separadores em &apos;%2&apos; não formam um número nesta configuração regional</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>nenhuma</translation>
     </message>

@@ -1291,6 +1291,22 @@
         <translation>“%3”中无法将“%1”加到 %2 的值上</translation>
     </message>
     <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>“%1”：“%2”可读作 %3，也可读作 %4</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>“%1”：“%2”中的撇号可能是英尺符号，也可能是千位分隔符</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>“%1”：“%2”含有多个小数点</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>“%1”：“%2”中的分隔符在此区域设置下不构成数字</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>无</translation>
     </message>

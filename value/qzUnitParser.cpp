@@ -1,13 +1,13 @@
 #include "qzUnitParser.h"
 
 #include "qzUnitCatalogue.h"
+#include "qzUnitNumberReader.h"
 
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
 #include <cmath>
 #include <memory>
@@ -84,14 +84,7 @@ QString mappedText(const QString& text)
 
 int superscriptDigit(QChar c)
 {
-    switch (c.unicode()) {
-    case 0x00B9: return 1;
-    case 0x00B2: return 2;
-    case 0x00B3: return 3;
-    case 0x2070: return 0;
-    default:
-        return (c.unicode() >= 0x2074 && c.unicode() <= 0x2079) ? int(c.unicode() - 0x2070) : -1;
-    }
+    return qzUnitNumberReader::superscriptDigit(c);
 }
 
 bool isOperator(QChar c)
@@ -706,161 +699,14 @@ UnitReading readUnit(const Index& index, const QString& text, Dimension dimensio
 
 bool isDigit(QChar c)
 {
-    return c.unicode() >= '0' && c.unicode() <= '9';
+    return qzUnitNumberReader::isDigit(c);
 }
 
-struct Number
-{
-    double value = 0.0;
-    int end = 0; // one past the number
-    qzUnitParser::Error error = qzUnitParser::NoError;
-};
+using Number = qzUnitNumberReader::Number;
 
-// Digits to a double: C syntax in ASCII, no locale involved.
-qzUnitParser::Error toDouble(const std::string& ascii, double& value)
-{
-    const char* first = ascii.data();
-    const char* last = first + ascii.size();
-    const auto result = std::from_chars(first, last, value);
-    if (result.ec == std::errc::result_out_of_range) {
-        // Too large or too close to zero: the mantissa's magnitude and the exponent tell which.
-        const size_t e = ascii.find('e');
-        double mantissa = 0.0;
-        const auto head = std::from_chars(first, e == std::string::npos ? last : first + e, mantissa);
-        const long exponent = e == std::string::npos ? 0 : std::strtol(ascii.c_str() + e + 1, nullptr, 10);
-        const bool large = head.ec == std::errc::result_out_of_range ? mantissa == 0.0 || e == std::string::npos
-                                                                     : std::log10(mantissa) + double(exponent) > 0.0;
-        value = large ? qInf() : 0.0;
-        return qzUnitParser::NumberOutOfRange;
-    }
-    return (result.ec == std::errc() && result.ptr == last) ? qzUnitParser::NoError : qzUnitParser::NoNumber;
-}
-
-// A number at \a position: "12.5", "-3e2", "1/4", "1 1/2", "inf", and with a
-// locale other than C also its separators ("1.234,5" in German). Text that
-// is a number in the C locale is always read as such.
 Number readNumber(const QString& text, int position, const QLocale& locale)
 {
-    Number number;
-    const int n = text.size();
-    int i = position;
-    bool negative = false;
-    if (i < n && (text.at(i) == QLatin1Char('-') || text.at(i) == QLatin1Char('+')))
-        negative = text.at(i++) == QLatin1Char('-');
-    const QChar first = i < n ? text.at(i).toLower() : QChar();
-    for (const char* word : {"infinity", "inf", "nan"}) {
-        const QLatin1String special(word);
-        if (first == QLatin1Char(word[0]) && text.mid(i, special.size()).compare(special, Qt::CaseInsensitive) == 0
-            && (i + special.size() == n || !text.at(i + special.size()).isLetter())) {
-            const double magnitude = word[0] == 'n' ? qQNaN() : qInf();
-            number.value = negative ? -magnitude : magnitude;
-            number.end = i + special.size();
-            return number;
-        }
-    }
-    const bool otherLocale = locale.language() != QLocale::C;
-    // QChar in Qt 5, QString in Qt 6: the first character either way.
-    const QString decimalText(locale.decimalPoint());
-    const QString groupText(locale.groupSeparator());
-    const QChar decimal = otherLocale && !decimalText.isEmpty() ? decimalText.at(0) : QChar(QLatin1Char('.'));
-    const QChar group = otherLocale && !groupText.isEmpty() ? groupText.at(0) : QChar(QLatin1Char('.'));
-    const int start = i;
-    bool localeOnly = false;
-    int points = 0;
-    std::string ascii;
-    std::string localeAscii;
-    while (i < n) {
-        const QChar c = text.at(i);
-        if (isDigit(c)) {
-            ascii += char(c.unicode());
-            localeAscii += char(c.unicode());
-        } else if (c == QLatin1Char('.') || (otherLocale && (c == decimal || (c == group && group != QLatin1Char(' '))))) {
-            if (c == QLatin1Char('.'))
-                ++points;
-            else
-                localeOnly = true;
-            ascii += c == QLatin1Char('.') ? '.' : ',';
-            if (c == decimal)
-                localeAscii += '.';
-            else if (!(i + 1 < n && isDigit(text.at(i + 1)) && i > start && isDigit(text.at(i - 1))))
-                break; // a group separator stands between digits
-        } else {
-            break;
-        }
-        ++i;
-    }
-    const bool hasDigits = std::any_of(ascii.cbegin(), ascii.cend(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!hasDigits) {
-        number.error = qzUnitParser::NoNumber;
-        return number;
-    }
-    const bool integer = ascii.find_first_not_of("0123456789") == std::string::npos;
-    std::string digits = (localeOnly || points > 1) ? localeAscii : ascii;
-    if ((localeOnly || points > 1) && !otherLocale) {
-        number.error = qzUnitParser::NoNumber;
-        return number;
-    }
-    // An exponent only where digits follow: "3 e" is no exponent.
-    if (i < n && (text.at(i) == QLatin1Char('e') || text.at(i) == QLatin1Char('E'))) {
-        int j = i + 1;
-        std::string exponent = "e";
-        if (j < n && (text.at(j) == QLatin1Char('-') || text.at(j) == QLatin1Char('+')))
-            exponent += char(text.at(j++).unicode());
-        const int digitsStart = j;
-        while (j < n && isDigit(text.at(j)))
-            exponent += char(text.at(j++).unicode());
-        if (j > digitsStart) {
-            digits += exponent;
-            i = j;
-        }
-    }
-    number.error = toDouble(digits, number.value);
-    if (number.error != qzUnitParser::NoError)
-        return number;
-    number.end = i;
-    // A fraction "3/8" or a mixed number "1 1/2" of whole numbers.
-    if (integer && i == start + int(ascii.size())) {
-        int j = i;
-        double whole = 0.0;
-        if (j < n && text.at(j) == QLatin1Char(' ')) {
-            while (j < n && text.at(j) == QLatin1Char(' '))
-                ++j;
-            const int numeratorStart = j;
-            while (j < n && isDigit(text.at(j)))
-                ++j;
-            if (j == numeratorStart || j >= n || text.at(j) != QLatin1Char('/'))
-                j = i;
-            else {
-                whole = number.value;
-                j = numeratorStart;
-            }
-        }
-        int k = j;
-        while (k < n && isDigit(text.at(k)))
-            ++k;
-        const QString numeratorText = text.mid(j, k - j);
-        if (k < n && text.at(k) == QLatin1Char('/') && k + 1 < n && isDigit(text.at(k + 1))) {
-            int m = k + 1;
-            while (m < n && isDigit(text.at(m)))
-                ++m;
-            double numerator = number.value;
-            double denominator = 0.0;
-            if (j != i || k != i)
-                toDouble(numeratorText.toStdString(), numerator);
-            number.error = toDouble(text.mid(k + 1, m - k - 1).toStdString(), denominator);
-            if (number.error != qzUnitParser::NoError)
-                return number;
-            if (denominator == 0.0) {
-                number.error = qzUnitParser::DivisionByZero;
-                return number;
-            }
-            number.value = whole + numerator / denominator;
-            number.end = m;
-        }
-    }
-    if (negative)
-        number.value = -number.value;
-    return number;
+    return qzUnitNumberReader(locale).read(text, position);
 }
 
 // Where the next term of a sum starts: a number after a blank or after a
@@ -869,8 +715,7 @@ int nextTerm(const QString& text, int from)
 {
     for (int i = from + 1; i < text.size(); ++i) {
         const QChar before = text.at(i - 1);
-        const bool startsNumber = isDigit(text.at(i))
-            || (text.at(i) == QLatin1Char('.') && i + 1 < text.size() && isDigit(text.at(i + 1)));
+        const bool startsNumber = qzUnitNumberReader::startsNumber(text, i);
         if (!startsNumber || !(before == QLatin1Char(' ') || before == QLatin1Char('\'') || before == QLatin1Char('"')))
             continue;
         // "1/K" and "2·m" in "1.5 1/K" are units, "3/8" in "5 ft 3/8 in" a fraction.
@@ -956,6 +801,8 @@ qzUnitParser::Result qzUnitParser::parse(const QString& text, const QLocale& loc
             return failure(NoNumber, translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1': the decimal comma is not read in this locale"))
                                          .arg(text));
         }
+        if (number.error == AmbiguousNumber || number.error == MalformedNumber)
+            return failure(number.error, qzUnitNumberReader::message(number, text));
         if (number.error == NoNumber) {
             return term == 0 ? failure(NoNumber, translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' does not start with a number")).arg(text))
                              : failure(TextAfterUnit, translated(QT_TRANSLATE_NOOP("qzUnitValue", "unexpected '%1' after the unit in '%2'"))

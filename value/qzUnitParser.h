@@ -31,7 +31,9 @@ public:
         TextAfterUnit,         //!< something follows the unit that is neither a unit nor a term
         DifferentDimensions,   //!< the terms of a sum are of different dimensions
         NoCataloguedDimension, //!< a compound unit whose physical dimension has no class
-        DivisionByZero         //!< a fraction with the denominator 0
+        DivisionByZero,        //!< a fraction with the denominator 0
+        AmbiguousNumber,       //!< the number reads differently in the C locale and in the locale given
+        MalformedNumber        //!< separators that make no number in the C locale nor in the locale given
     };
 
     //! One way to read a unit text: a dimension, the table row that stands
@@ -56,7 +58,8 @@ public:
     };
 
     //! Reads \a text as a value, in \a dimension unless that is Undefined;
-    //! numbers in the C locale and, when it differs, in \a locale.
+    //! numbers in the C locale and, when it differs, in \a locale. A number
+    //! that the two read differently ("1.250" in German) is refused.
     static Result parse(const QString& text, const QLocale& locale = QLocale::c(),
                         qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined);
 

@@ -71,7 +71,7 @@ void tst_qzUnitParser::reads_data()
     value("1.234,5 kg", D::Mass, 1234.5, -1, "de_DE");
     value("1,234.5 kg", D::Mass, 1234.5, -1, "en_US");
     value("12.5 mm", D::Length, 0.0125, -1, "de_DE"); // the C locale still reads
-    error("12,5 mm", qzUnitParser::NoNumber);
+    error("12,5 mm", qzUnitParser::MalformedNumber, "'12,5 mm': the decimal comma is not read in this locale");
     error("1e400 m", qzUnitParser::NumberOutOfRange, "the number in '1e400 m' is too large for a double");
     error("1e-400 m", qzUnitParser::NumberOutOfRange);
     error("1/0 in", qzUnitParser::DivisionByZero);
