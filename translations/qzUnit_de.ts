@@ -1,14 +1,15 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
     <name>XmlReaderWriterBase</name>
     <message>
-        <source>Invalid XML element %0: '%1'</source>
-        <translation>Ungültiges XML-Element %0: '%1'</translation>
+        <source>Invalid XML element %0: &apos;%1&apos;</source>
+        <translation>Ungültiges XML-Element %0: &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>Invalid XML attribute %0: '%1'</source>
-        <translation>Ungültiges XML-Attribut %0: '%1'</translation>
+        <source>Invalid XML attribute %0: &apos;%1&apos;</source>
+        <translation>Ungültiges XML-Attribut %0: &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -395,7 +396,7 @@
     </message>
     <message>
         <source>Electrical resistivity</source>
-        <comment>Electrical resistivity Material specific value, does not depend on other factors like geometry (DO NOT confuse with 'Resistance')</comment>
+        <comment>Electrical resistivity Material specific value, does not depend on other factors like geometry (DO NOT confuse with &apos;Resistance&apos;)</comment>
         <translation>Spezifischer elektrischer Widerstand</translation>
     </message>
 </context>
@@ -1234,76 +1235,76 @@
 <context>
     <name>qzUnitValue</name>
     <message>
-        <source>unknown unit '%1'</source>
-        <translation>unbekannte Einheit '%1'</translation>
+        <source>unknown unit &apos;%1&apos;</source>
+        <translation>unbekannte Einheit &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>unknown unit '%1' for %2</source>
-        <translation>unbekannte Einheit '%1' für %2</translation>
+        <source>unknown unit &apos;%1&apos; for %2</source>
+        <translation>unbekannte Einheit &apos;%1&apos; für %2</translation>
     </message>
     <message>
         <source>; did you mean %1?</source>
         <translation>; meinten Sie %1?</translation>
     </message>
     <message>
-        <source>'%1' is a unit of %2, not of %3</source>
-        <translation>'%1' ist eine Einheit von %2, nicht von %3</translation>
+        <source>&apos;%1&apos; is a unit of %2, not of %3</source>
+        <translation>&apos;%1&apos; ist eine Einheit von %2, nicht von %3</translation>
     </message>
     <message>
-        <source>ambiguous unit '%1': %2</source>
-        <translation>mehrdeutige Einheit '%1': %2</translation>
+        <source>ambiguous unit &apos;%1&apos;: %2</source>
+        <translation>mehrdeutige Einheit &apos;%1&apos;: %2</translation>
     </message>
     <message>
-        <source>'%1' does not start with a number</source>
-        <translation>'%1' beginnt nicht mit einer Zahl</translation>
+        <source>&apos;%1&apos; does not start with a number</source>
+        <translation>&apos;%1&apos; beginnt nicht mit einer Zahl</translation>
     </message>
     <message>
-        <source>unexpected '%1' after the unit in '%2'</source>
-        <translation>unerwartetes '%1' nach der Einheit in '%2'</translation>
+        <source>unexpected &apos;%1&apos; after the unit in &apos;%2&apos;</source>
+        <translation>unerwartetes &apos;%1&apos; nach der Einheit in &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>the number in '%1' is too close to zero for a double</source>
-        <translation>die Zahl in '%1' liegt für einen double zu nahe an null</translation>
+        <source>the number in &apos;%1&apos; is too close to zero for a double</source>
+        <translation>die Zahl in &apos;%1&apos; liegt für einen double zu nahe an null</translation>
     </message>
     <message>
-        <source>the number in '%1' is too large for a double</source>
-        <translation>die Zahl in '%1' ist für einen double zu groß</translation>
+        <source>the number in &apos;%1&apos; is too large for a double</source>
+        <translation>die Zahl in &apos;%1&apos; ist für einen double zu groß</translation>
     </message>
     <message>
-        <source>the fraction in '%1' divides by zero</source>
-        <translation>der Bruch in '%1' teilt durch null</translation>
+        <source>the fraction in &apos;%1&apos; divides by zero</source>
+        <translation>der Bruch in &apos;%1&apos; teilt durch null</translation>
     </message>
     <message>
-        <source>'%1' has no unit</source>
-        <translation>'%1' hat keine Einheit</translation>
+        <source>&apos;%1&apos; has no unit</source>
+        <translation>&apos;%1&apos; hat keine Einheit</translation>
     </message>
     <message>
-        <source>cannot add '%1' to a value of %2 in '%3'</source>
-        <translation>'%1' kann in '%3' nicht zu einem Wert von %2 addiert werden</translation>
+        <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
+        <translation>&apos;%1&apos; kann in &apos;%3&apos; nicht zu einem Wert von %2 addiert werden</translation>
     </message>
     <message>
-        <source>'%1' is of the physical dimension %2, which no dimension of the library has</source>
-        <translation>'%1' hat die physikalische Dimension %2, die keine Dimension der Bibliothek hat</translation>
+        <source>&apos;%1&apos; is of the physical dimension %2, which no dimension of the library has</source>
+        <translation>&apos;%1&apos; hat die physikalische Dimension %2, die keine Dimension der Bibliothek hat</translation>
     </message>
     <message>
-        <source>'%1': the decimal comma is not read in this locale</source>
-        <translation>'%1': das Dezimalkomma wird in diesem Gebietsschema nicht gelesen</translation>
+        <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
+        <translation>&apos;%1&apos;: das Dezimalkomma wird in diesem Gebietsschema nicht gelesen</translation>
     </message>
     <message>
-        <source>'%1': '%2' can be read as %3 or as %4</source>
-        <translation>'%1': '%2' kann als %3 oder als %4 gelesen werden</translation>
+        <source>&apos;%1&apos;: &apos;%2&apos; can be read as %3 or as %4</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; kann als %3 oder als %4 gelesen werden</translation>
     </message>
     <message>
-        <source>'%1': the apostrophe in '%2' can be a foot mark or a thousands separator</source>
-        <translation>'%1': der Apostroph in '%2' kann ein Fußzeichen oder ein Tausendertrennzeichen sein</translation>
+        <source>&apos;%1&apos;: the apostrophe in &apos;%2&apos; can be a foot mark or a thousands separator</source>
+        <translation>&apos;%1&apos;: der Apostroph in &apos;%2&apos; kann ein Fußzeichen oder ein Tausendertrennzeichen sein</translation>
     </message>
     <message>
-        <source>'%1': '%2' has more than one decimal point</source>
-        <translation>'%1': '%2' hat mehr als ein Dezimaltrennzeichen</translation>
+        <source>&apos;%1&apos;: &apos;%2&apos; has more than one decimal point</source>
+        <translation>&apos;%1&apos;: &apos;%2&apos; hat mehr als ein Dezimaltrennzeichen</translation>
     </message>
     <message>
-        <source>'%1': the separators in '%2' do not form a number in this locale</source>
-        <translation>'%1': die Trennzeichen in '%2' ergeben in diesem Gebietsschema keine Zahl</translation>
+        <source>&apos;%1&apos;: the separators in &apos;%2&apos; do not form a number in this locale</source>
+        <translation>&apos;%1&apos;: die Trennzeichen in &apos;%2&apos; ergeben in diesem Gebietsschema keine Zahl</translation>
     </message>
     <message>
         <source>none</source>
@@ -1462,12 +1463,12 @@
         <translation>Anzeigeeinheit</translation>
     </message>
     <message>
-        <source>'%1' bytes is too large: counts reach %2</source>
-        <translation>'%1' Byte sind zu viele: Anzahlen reichen bis %2</translation>
+        <source>&apos;%1&apos; bytes is too large: counts reach %2</source>
+        <translation>&apos;%1&apos; Byte sind zu viele: Anzahlen reichen bis %2</translation>
     </message>
     <message>
-        <source>'%1' is not a whole number of bytes</source>
-        <translation>'%1' ist keine ganze Zahl von Bytes</translation>
+        <source>&apos;%1&apos; is not a whole number of bytes</source>
+        <translation>&apos;%1&apos; ist keine ganze Zahl von Bytes</translation>
     </message>
     <message>
         <source>division by zero</source>
@@ -1486,16 +1487,16 @@
         <translation>%1 und %2 können nicht addiert werden: verschiedene Dimensionen</translation>
     </message>
     <message>
-        <source>missing value in '%1'</source>
-        <translation>fehlender Wert in '%1'</translation>
+        <source>missing value in &apos;%1&apos;</source>
+        <translation>fehlender Wert in &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>unknown dimension '%1' (see qzunit dimensions)</source>
-        <translation>unbekannte Dimension '%1' (siehe qzunit dimensions)</translation>
+        <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
+        <translation>unbekannte Dimension &apos;%1&apos; (siehe qzunit dimensions)</translation>
     </message>
     <message>
-        <source>unknown preset '%1' (one of %2)</source>
-        <translation>unbekannte Voreinstellung '%1' (eine von %2)</translation>
+        <source>unknown preset &apos;%1&apos; (one of %2)</source>
+        <translation>unbekannte Voreinstellung &apos;%1&apos; (eine von %2)</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1506,40 +1507,40 @@
         <translation>%1 passt zu mehreren Dimensionen: %2 (eine mit --dimension wählen)</translation>
     </message>
     <message>
-        <source>no target unit after '%1 %2'</source>
-        <translation>keine Zieleinheit nach '%1 %2'</translation>
+        <source>no target unit after &apos;%1 %2&apos;</source>
+        <translation>keine Zieleinheit nach &apos;%1 %2&apos;</translation>
     </message>
     <message>
-        <source>cannot convert '%1' (%2) to '%3' (%4): different dimensions</source>
-        <translation>'%1' (%2) kann nicht in '%3' (%4) umgerechnet werden: verschiedene Dimensionen</translation>
+        <source>cannot convert &apos;%1&apos; (%2) to &apos;%3&apos; (%4): different dimensions</source>
+        <translation>&apos;%1&apos; (%2) kann nicht in &apos;%3&apos; (%4) umgerechnet werden: verschiedene Dimensionen</translation>
     </message>
     <message>
-        <source>'%1' to '%2'</source>
-        <translation>'%1' in '%2'</translation>
+        <source>&apos;%1&apos; to &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; in &apos;%2&apos;</translation>
     </message>
     <message>
         <source>warning: %1 lies outside the validity range of %2 (%3 to %4)</source>
         <translation>Warnung: %1 liegt außerhalb des Gültigkeitsbereichs von %2 (%3 bis %4)</translation>
     </message>
     <message>
-        <source>missing value after '%1'</source>
-        <translation>fehlender Wert nach '%1'</translation>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>fehlender Wert nach &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>invalid --format '%1' (one of g, f, e)</source>
-        <translation>ungültiges --format '%1' (eines von g, f, e)</translation>
+        <source>invalid --format &apos;%1&apos; (one of g, f, e)</source>
+        <translation>ungültiges --format &apos;%1&apos; (eines von g, f, e)</translation>
     </message>
     <message>
-        <source>invalid --precision '%1' (a whole number from 0 to 99)</source>
-        <translation>ungültige --precision '%1' (eine ganze Zahl von 0 bis 99)</translation>
+        <source>invalid --precision &apos;%1&apos; (a whole number from 0 to 99)</source>
+        <translation>ungültige --precision &apos;%1&apos; (eine ganze Zahl von 0 bis 99)</translation>
     </message>
     <message>
         <source>no command given (one of %1; see qzunit --help)</source>
         <translation>kein Befehl angegeben (einer von %1; siehe qzunit --help)</translation>
     </message>
     <message>
-        <source>unknown command '%1' (one of %2)</source>
-        <translation>unbekannter Befehl '%1' (einer von %2)</translation>
+        <source>unknown command &apos;%1&apos; (one of %2)</source>
+        <translation>unbekannter Befehl &apos;%1&apos; (einer von %2)</translation>
     </message>
     <message>
         <source>usage: qzunit %1 %2</source>
@@ -1550,8 +1551,8 @@
         <translation>Option --%1 gilt nicht für %2</translation>
     </message>
     <message>
-        <source>note: '%1' keeps the factor %2 for stored data; physically it is %3 %4</source>
-        <translation>Hinweis: '%1' behält für gespeicherte Daten den Faktor %2; physikalisch ist es %3 %4</translation>
+        <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
+        <translation>Hinweis: &apos;%1&apos; behält für gespeicherte Daten den Faktor %2; physikalisch ist es %3 %4</translation>
     </message>
     <message>
         <source>warning: %1 lies below absolute zero (%2)</source>
