@@ -69,13 +69,11 @@ if(QZUNIT_QHELPGENERATOR)
     set(QZUNIT_QCH_FILE ${QZUNIT_DOCS_DIR}/${QZUNIT_PACKAGE_NAME}.qch)
     set(QZUNIT_QHP_NAMESPACE org.qzunit.${qhp_name}.${qhp_version})
     set(DOXYGEN_GENERATE_QHP YES)
-    set(DOXYGEN_QCH_FILE ${QZUNIT_QCH_FILE})
     set(DOXYGEN_QHP_NAMESPACE ${QZUNIT_QHP_NAMESPACE})
     set(DOXYGEN_QHP_VIRTUAL_FOLDER ${qhp_name})
     set(DOXYGEN_QHP_CUST_FILTER_NAME "${QZUNIT_PACKAGE_NAME} ${PROJECT_VERSION}")
     set(DOXYGEN_QHP_CUST_FILTER_ATTRS "${qhp_name} ${PROJECT_VERSION}")
     set(DOXYGEN_QHP_SECT_FILTER_ATTRS "${qhp_name} ${PROJECT_VERSION}")
-    set(DOXYGEN_QHG_LOCATION ${QZUNIT_QHELPGENERATOR})
 else()
     message(STATUS "qhelpgenerator not found: the reference is built as HTML only (install qhelpgenerator-qt5)")
 endif()
@@ -83,6 +81,12 @@ endif()
 doxygen_add_docs(docs README.md ${QZUNIT_DOCS_PAGES} ${QZUNIT_DOCS_INPUT_DIRS}
     WORKING_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
     COMMENT "Building the API reference")
+if(QZUNIT_QCH_FILE)
+    add_custom_command(TARGET docs POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -DQHP=${QZUNIT_DOCS_DIR}/html/index.qhp -DQCH=${QZUNIT_QCH_FILE}
+            -DQHELPGENERATOR=${QZUNIT_QHELPGENERATOR} -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/qzUnitQch.cmake
+        COMMENT "Building the Qt help file ${QZUNIT_PACKAGE_NAME}.qch" VERBATIM)
+endif()
 
 # Installed with the headers when it has been built; the Qt help project is
 # only qhelpgenerator's input.

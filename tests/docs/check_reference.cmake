@@ -1,7 +1,7 @@
 # Builds the `docs` target of the build tree BUILD (any Doxygen warning fails
 # it) and checks the result: a page for every public header of INPUT_DIRS and
 # none for the PRIVATE_HEADERS, and, when QCH is given, a Qt help file that
-# carries the namespace NAMESPACE and the pages.
+# carries the namespace NAMESPACE, the pages and the keywords' ids.
 # Arguments: BUILD, DOCS (the output folder), QCH, NAMESPACE, SOURCE_DIR,
 # INPUT_DIRS, PRIVATE_HEADERS.
 cmake_policy(VERSION 3.16)
@@ -50,7 +50,7 @@ file(READ ${QCH} magic LIMIT 16 HEX)
 if(NOT magic STREQUAL "53514c69746520666f726d6174203300") # "SQLite format 3\0"
     message(FATAL_ERROR "${QCH} is not a Qt help file: it begins with ${magic}")
 endif()
-file(STRINGS ${QCH} texts REGEX "\\.html|${NAMESPACE}")
+file(STRINGS ${QCH} texts REGEX "\\.html|${NAMESPACE}|::")
 list(JOIN texts "\n" texts)
 string(FIND "${texts}" "${NAMESPACE}" at)
 if(at EQUAL -1)
@@ -62,3 +62,9 @@ foreach(page IN LISTS pages)
         message(FATAL_ERROR "${QCH} does not hold ${page}")
     endif()
 endforeach()
+# Qt Creator's context help finds a member by its qualified name alone.
+string(FIND "${texts}" "qzUnitSystem::globalUnitSystem" at)
+string(REGEX MATCH "[A-Za-z]_a[0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f][0-9a-f]" anchored "${texts}")
+if(at EQUAL -1 OR anchored)
+    message(FATAL_ERROR "${QCH}: keywords without their qualified names as ids (${anchored})")
+endif()
