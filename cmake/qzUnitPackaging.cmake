@@ -32,6 +32,8 @@ set(CPACK_PACKAGE_NAME ${deb_name})
 set(CPACK_PACKAGE_VENDOR "qzUnit")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${QZUNIT_PACKAGE_MAINTAINER})
+# `cpack` alone (and the `package` target) makes these too.
+set(CPACK_GENERATOR DEB)
 set(CPACK_COMPONENTS_ALL ${QZUNIT_DEB_COMPONENTS})
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -79,5 +81,8 @@ set(CPACK_DEBIAN_TOOLS_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_TOOLS_DESCRIPTION "Command-line tool of the qzUnit unit catalogue (Qt ${QT_MAJOR_VERSION})
 ${QZUNIT_TOOL_NAME} converts numbers between units, formats durations and
 data sizes, and lists the dimensions and units that qzUnit knows.")
+
+# The source package (`package_source`) leaves out the build trees.
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build[^/]*/")
 
 include(CPack)
