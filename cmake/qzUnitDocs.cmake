@@ -2,7 +2,7 @@
 # into build/docs, as HTML (html/index.html) and, when Qt's qhelpgenerator is
 # found, as a Qt help file (<package>.qch) that Qt Creator registers. Any
 # Doxygen warning fails the target. The headers of widgets/ are documented
-# too when that folder is there.
+# too when that folder is there, unless the widgets are not built.
 find_package(Doxygen QUIET)
 if(NOT DOXYGEN_FOUND)
     return()
@@ -10,7 +10,7 @@ endif()
 
 set(QZUNIT_DOCS_DIR ${CMAKE_CURRENT_BINARY_DIR}/docs)
 set(QZUNIT_DOCS_INPUT_DIRS ${QZUNIT_SOURCE_DIRS})
-if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/widgets)
+if(IS_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}/widgets AND NOT (DEFINED QZUNIT_BUILD_WIDGETS AND NOT QZUNIT_BUILD_WIDGETS))
     list(APPEND QZUNIT_DOCS_INPUT_DIRS widgets)
 endif()
 # The pages the README links to (the catalogue's account of every unit).
