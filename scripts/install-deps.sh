@@ -3,7 +3,10 @@
 # that are missing, so that a prepared machine is left untouched.
 set -eu
 
-packages="cmake make g++ clang pkg-config qtbase5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools libbenchmark-dev doxygen units"
+# doxygen and qhelpgenerator-qt5 build the reference and its Qt help file (for
+# both builds); dpkg-dev (dpkg-shlibdeps) and file are what cpack's Debian
+# packages need.
+packages="cmake make g++ clang pkg-config qtbase5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools libbenchmark-dev doxygen qhelpgenerator-qt5 dpkg-dev file units"
 if [ "$#" -gt 0 ]; then
     packages="$packages $*"
 fi
