@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 /*!
@@ -31,7 +32,9 @@ public:
         TextAfterUnit,         //!< something follows the unit that is neither a unit nor a term
         DifferentDimensions,   //!< the terms of a sum are of different dimensions
         NoCataloguedDimension, //!< a compound unit whose physical dimension has no class
-        DivisionByZero         //!< a fraction with the denominator 0
+        DivisionByZero,        //!< a fraction with the denominator 0
+        // reading units
+        GaugePressure          //!< a gauge or absolute pressure ("psig"), whose reference a value cannot keep
     };
 
     //! One way to read a unit text: a dimension, the table row that stands
@@ -41,7 +44,7 @@ public:
         qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined; //!< the dimension read
         int unitIndex = 0;   //!< the row that stands for the unit; 0 for a unit that is no row
         double factor = 1.0; //!< a number in the text's unit times this is the number in the row's unit
-        bool isRow = true;   //!< whether the text names the row itself (factor 1)
+        bool isRow = true;   //!< whether the text is the row's own symbol or name (factor 1)
     };
 
     //! What a text was read as.
@@ -53,6 +56,11 @@ public:
         //! When a preference chose among several dimensions that share the
         //! unit: all of them, the chosen one first; empty otherwise.
         QVector<qzUnitSystem::Dimension> alternatives;
+        //! What a reader should know about a reading that succeeded, in the
+        //! loaded translation: a factor kept for stored documents that was
+        //! used or set aside, a dimension chosen among several, a
+        //! temperature below absolute zero.
+        QStringList notes;
     };
 
     //! Reads \a text as a value, in \a dimension unless that is Undefined;

@@ -228,6 +228,14 @@ public:
     static qzUnitValue fromString(const QString& text, const QLocale& locale,
                                   qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
                                   QString* errorMessage = nullptr);
+    /*!
+      As above, and \a notes says, in the loaded translation, what a reader
+      should know about a reading that succeeded: a factor kept for stored
+      documents that was used or set aside, a dimension chosen among several,
+      a temperature below absolute zero. Empty when there is nothing to say.
+    */
+    static qzUnitValue fromString(const QString& text, const QLocale& locale, qzUnitSystem::Dimension dimension,
+                                  QString* errorMessage, QStringList* notes);
 
     // XML element "UnitValue"; reader and writer in qzUnitValueXmlReaderWriter.h.
     class XmlReaderWriter;
