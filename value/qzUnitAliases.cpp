@@ -20,6 +20,7 @@ const qzUnitAlias Aliases[] = {
     {"celsius", "\u00B0C", 1.0, "degC"}, {"fahrenheit", "\u00B0F", 1.0, "degF"}, {"kelvins", "K", 1.0, "K"},
     {"deg", "\u00B0", 1.0, "degree"}, {"degree", "\u00B0", 1.0, "degree"}, {"degrees", "\u00B0", 1.0, "degree"},
     // time and rotation
+    {"d", "h", 24.0, "day"}, {"day", "h", 24.0, "day"}, {"days", "h", 24.0, "day"},
     {"sec", "s", 1.0, "s"}, {"secs", "s", 1.0, "s"}, {"hr", "h", 1.0, "hr"}, {"hrs", "h", 1.0, "hr"},
     {"mins", "min", 1.0, "min"}, {"rpm", "Rpm", 1.0, "rev/min"}, {"RPM", "Rpm", 1.0, "rev/min"},
     {"r/min", "Rpm", 1.0, "rev/min"}, {"rev/min", "Rpm", 1.0, "rev/min"}, {"rps", "Rps", 1.0, "rev/s"},
@@ -35,11 +36,13 @@ const qzUnitAlias Aliases[] = {
     {"sfpm", "ft/min", 1.0, "ft/min"}, {"fpm", "ft/min", 1.0, "ft/min"},
     {"GPM", "m^3/s", 3.785411784e-3 / 60.0, "gal/min"}, {"gpm", "m^3/s", 3.785411784e-3 / 60.0, "gal/min"},
     {"cfm", "ft^3/min", 1.0, "ft^3/min"}, {"CFM", "ft^3/min", 1.0, "ft^3/min"},
+    {"lpm", "l/min", 1.0, "liter/min"}, {"LPM", "l/min", 1.0, "liter/min"},
     {"cc", "cm\u00B3", 1.0, "cm^3"}, {"l", "m^3", 1e-3, "liter"}, {"L", "m^3", 1e-3, "liter"}, {"liter", "m^3", 1e-3, "liter"},
     {"liters", "m^3", 1e-3, "liter"}, {"litre", "m^3", 1e-3, "liter"}, {"litres", "m^3", 1e-3, "liter"},
     {"gal", "m^3", 3.785411784e-3, "gal"}, {"gallon", "m^3", 3.785411784e-3, "gal"},
     {"gallons", "m^3", 3.785411784e-3, "gal"},
     // mass and force
+    {"tonne", "t", 1.0, "tonne"}, {"tonnes", "t", 1.0, "tonne"},
     {"lbs", "lb", 1.0, "lb"}, {"lbm", "lb", 1.0, "lb"}, {"kip", "klbf", 1.0, "kip"}, {"kips", "klbf", 1.0, "kip"},
     // pressures; "kg" in a pressure is the kilogram-force
     {"ksi", "psi", 1000.0, "ksi"}, {"KSI", "psi", 1000.0, "ksi"}, {"PSI", "psi", 1.0, "psi"},
@@ -54,11 +57,18 @@ const qzUnitAlias Aliases[] = {
     // energy and power
     {"BTU", "BTU (IT)", 1.0, "btu_IT"}, {"Btu", "BTU (IT)", 1.0, "btu_IT"}, {"cal", "cal (IT)", 1.0, "cal_IT"},
     {"kcal", "kcal (IT)", 1.0, "kcal_IT"}, {"hp", "W", 745.69987158227022, "hp"},
-    {"HP", "W", 745.69987158227022, "hp"},
+    {"HP", "W", 745.69987158227022, "hp"}, {"Wh", "W\u00B7h", 1.0, "W hr"},
+    // sizes of information, which the catalogue counts in powers of two
+    {"KiB", "kB", 1.0, "KiB"}, {"MiB", "MB", 1.0, "MiB"}, {"GiB", "GB", 1.0, "GiB"}, {"TiB", "TB", 1.0, "TiB"},
+    // the Brinell hardness, measured with a tungsten carbide ball since 2003
+    {"HB", "HBW", 1.0, "-"},
     {"ohm m", "\u03A9\u00B7m", 1.0, "ohm m"},
-    // A gauge or absolute pressure: a value cannot record the reference.
+    // Refused: a gauge or absolute pressure, whose reference a value cannot
+    // record; and names of different units in different countries, whose
+    // readings are listed for the message.
     {"psig", nullptr, 0.0, nullptr}, {"psia", nullptr, 0.0, nullptr}, {"barg", nullptr, 0.0, nullptr},
-    {"bara", nullptr, 0.0, nullptr},
+    {"bara", nullptr, 0.0, nullptr}, {"ton", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
+    {"tons", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
 };
 
 } // namespace

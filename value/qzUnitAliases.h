@@ -15,7 +15,10 @@ struct qzUnitAlias
     const char* text;   //!< as typed; compared case-sensitively
     const char* target; //!< a unit or compound of units the index reads; null for a spelling refused
     double factor;      //!< one \a text is this many \a target
-    const char* units;  //!< the same unit as a GNU units expression; null where refused
+    //! The same unit as a GNU units expression, "-" for a unit without one.
+    //! For a refused spelling the units it may mean, or null for a gauge
+    //! or absolute pressure.
+    const char* units;
 };
 
 //! The table of aliases.

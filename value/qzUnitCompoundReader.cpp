@@ -78,8 +78,8 @@ bool qzUnitCompoundReader::power(Quantity& quantity)
         ++m_position;
     bool ok = false;
     const int exponent = m_text.mid(start, m_position - start).toInt(&ok);
-    if (!ok)
-        return false;
+    if (!ok || exponent == 0)
+        return false; // "g0" is no power of the gram
     qzUnitExponents raised;
     for (int i = 0; i < std::abs(exponent); ++i)
         raised = exponent > 0 ? raised + quantity.exponents : raised - quantity.exponents;

@@ -33,7 +33,7 @@ bool isOperator(QChar c)
 
 QString number(double value)
 {
-    return QString::number(value, 'g', 10);
+    return QString::number(value, 'g', 12);
 }
 
 // ---- Units -----------------------------------------------------------------
@@ -96,10 +96,17 @@ UnitReading readUnit(const qzUnitSpellings& index, const QString& text, Dimensio
     UnitReading reading;
     const QString trimmed = text.trimmed();
     const QString spelling = qzUnitSpellings::normalized(trimmed);
-    if (index.refused(spelling)) {
-        reading.error = qzUnitParser::GaugePressure;
-        reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar"))
-                              .arg(trimmed);
+    // A refused spelling that is a row's own text still reads back in the
+    // row's field: every text the library writes reads there.
+    const qzUnitAlias* refused = index.refused(spelling);
+    const Units own = index.exact(trimmed);
+    if (refused && (dimension == qzUnitSystem::Undefined
+                    || std::none_of(own.cbegin(), own.cend(), [dimension](const qzUnitParser::Unit& u) { return u.dimension == dimension; }))) {
+        reading.error = refused->units ? qzUnitParser::AmbiguousUnit : qzUnitParser::GaugePressure;
+        reading.message = refused->units
+            ? translated(QT_TRANSLATE_NOOP("qzUnitValue", "ambiguous unit '%1': %2")).arg(trimmed, QString::fromUtf8(refused->units))
+            : translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar"))
+                  .arg(trimmed);
         return reading;
     }
     Units units;
@@ -109,7 +116,7 @@ UnitReading readUnit(const qzUnitSpellings& index, const QString& text, Dimensio
     bool isCompound = false;
     // The tables' own texts first, so that a text spelling a row means that row.
     for (int pass = 0; pass < 3; ++pass) {
-        Units more = pass == 0 ? index.exact(trimmed) : pass == 1 ? index.lookUp(spelling) : Units();
+        Units more = pass == 0 ? own : pass == 1 ? index.lookUp(spelling) : Units();
         if (pass == 2 && (isCompound = qzUnitCompoundReader(index, spelling).read(quantity)))
             more = quantity.units();
         for (const qzUnitParser::Unit& unit : more) {

@@ -47,7 +47,8 @@ const Prefix Prefixes[] = {
 };
 
 // The units that take SI prefixes: "mN" and "GPa" are read, "kft" is not.
-const char* const PrefixedUnits[] = {"m", "g", "s", "A", "K", "N", "Pa", "J", "W", "V", "Hz", "T", "B", "eV", "bar", "l", "L"};
+// Not the byte, whose rows count in powers of two.
+const char* const PrefixedUnits[] = {"m", "g", "s", "A", "K", "N", "Pa", "J", "W", "V", "Hz", "T", "eV", "bar", "l", "L", "Wh"};
 
 // A name as case-insensitive lookup may take it: three or more letters, no digits.
 bool isName(const QString& spelling)
@@ -326,6 +327,8 @@ void qzUnitSpellings::build()
     for (const qzUnitAlias* alias = qzUnitAliases::begin(); alias != qzUnitAliases::begin() + qzUnitAliases::count(); ++alias) {
         const QString text = QString::fromUtf8(alias->text);
         m_aliases.insert(normalized(text), alias);
+        if (!alias->target)
+            m_refused.insert(normalized(text).toLower(), alias);
         if (text.size() >= 4 && isName(text) && !symbols.contains(text.toLower()))
             m_foldedAliases.insert(normalized(text).toLower(), alias);
     }
@@ -400,8 +403,7 @@ bool qzUnitSpellings::isForeign(Dimension dimension, int row) const
 
 const qzUnitAlias* qzUnitSpellings::refused(const QString& spelling) const
 {
-    const qzUnitAlias* alias = m_aliases.value(spelling, m_foldedAliases.value(spelling.toLower()));
-    return alias && !alias->target ? alias : nullptr;
+    return m_refused.value(spelling.toLower()); // in any case: refusing is never wrong
 }
 
 // "mN", "GPa", "µs": an SI prefix, in its exact case, on a unit that takes one.

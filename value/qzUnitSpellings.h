@@ -85,6 +85,7 @@ private:
     QSet<QString> m_clashes;            // lower-case names of several units, or of another's symbol
     QHash<QString, const qzUnitAlias*> m_aliases;       // normalised alias spellings
     QHash<QString, const qzUnitAlias*> m_foldedAliases; // aliases that are words, in lower case
+    QHash<QString, const qzUnitAlias*> m_refused;       // refused spellings, in lower case
     QSet<QPair<int, int>> m_foreign;    // rows whose symbol reads as other physics
     QVector<Suggestion> m_suggestions;
 };

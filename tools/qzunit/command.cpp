@@ -49,8 +49,8 @@ qzUnitValue readValue(const Invocation& invocation, const QString& text, qzUnitS
     const qzUnitParser::Result result = qzUnitParser::parse(text, QLocale::c(), restriction);
     if (result.error != qzUnitParser::NoError)
         throw UserError{result.message};
-    if (!result.alternatives.isEmpty())
-        noteChoice(invocation, text, result.alternatives);
+    for (const QString& note : result.notes)
+        invocation.err << "qzunit: note: " << note << '\n';
     return result.value;
 }
 
