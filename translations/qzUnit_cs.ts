@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>„%1“ nelze přičíst k hodnotě veličiny %2 v „%3“</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>„%1“ se přepočítává s koeficientem %2 %3 zachovaným pro uložené dokumenty; podle definice je %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>„%1“ se čte se svým definovaným koeficientem %2 %3; uložené dokumenty pro ni zachovávají %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>„%1“ je přetlak nebo absolutní tlak, jehož vztažnou hodnotu nemůže hodnota uchovat; zadejte tlak v psi nebo bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>nejednoznačná jednotka „%1“: zapsána jako jednotka veličiny %2, fyzikálně odpovídá %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>„%1“ se čte jako %2; je to také jednotka veličiny %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>nebylo nic zadáno</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>„%1“ leží pod absolutní nulou</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,34 @@
         <source>&apos;%1&apos;: the decimal comma is not read in this locale</source>
         <translation>&apos;%1&apos;: das Dezimalkomma wird in diesem Gebietsschema nicht gelesen</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos; wird mit dem für gespeicherte Dokumente beibehaltenen Faktor %2 %3 umgerechnet; nach Definition sind es %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos; wird mit seinem definierten Faktor %2 %3 gelesen; gespeicherte Dokumente behalten dafür %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos; ist ein Über- oder Absolutdruck, dessen Bezug ein Wert nicht speichern kann; geben Sie den Druck in psi oder bar ein</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>mehrdeutige Einheit &apos;%1&apos;: als Einheit von %2 geschrieben, physikalisch jedoch %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos; wird als %2 gelesen; es ist auch eine Einheit von %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>es wurde nichts eingegeben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos; liegt unter dem absoluten Nullpunkt</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>no se puede sumar &apos;%1&apos; a un valor de %2 en &apos;%3&apos;</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos; se convierte con el factor %2 %3 conservado para los documentos guardados; su definición da %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos; se lee con su factor definido, %2 %3; los documentos guardados conservan %4 %3 para esta unidad</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos; es una presión manométrica o absoluta, cuya referencia un valor no puede guardar; escriba la presión en psi o bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>unidad ambigua &apos;%1&apos;: escrita como unidad de %2, físicamente se lee como %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos; se lee como %2; también es una unidad de %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>no se escribió nada</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos; está por debajo del cero absoluto</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

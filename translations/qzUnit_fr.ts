@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>impossible d&apos;ajouter « %1 » à une valeur de %2 dans « %3 »</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>« %1 » est converti avec le facteur %2 %3 conservé pour les documents enregistrés ; sa définition donne %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>« %1 » est lu avec son facteur défini, %2 %3 ; les documents enregistrés conservent %4 %3 pour cette unité</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>« %1 » est une pression relative ou absolue, dont une valeur ne peut garder la référence ; saisissez la pression en psi ou en bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>unité ambiguë « %1 » : écrite comme unité de %2, elle se lit physiquement comme %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>« %1 » est lu comme %2 ; c&apos;est aussi une unité de %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>rien n&apos;a été saisi</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>« %1 » est en dessous du zéro absolu</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>impossibile sommare &apos;%1&apos; a un valore di %2 in &apos;%3&apos;</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos; si converte con il fattore %2 %3 conservato per i documenti salvati; la sua definizione dà %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos; si legge con il suo fattore definito, %2 %3; i documenti salvati conservano %4 %3 per questa unità</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos; è una pressione relativa o assoluta, il cui riferimento un valore non può conservare; inserire la pressione in psi o bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>unità ambigua &apos;%1&apos;: scritta come unità di %2, fisicamente si legge come %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos; si legge come %2; è anche un&apos;unità di %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>non è stato digitato nulla</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos; è al di sotto dello zero assoluto</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>「%3」で「%1」を %2 の値に加算できません</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>「%1」は保存文書のために保持された係数 %2 %3 で換算されます。定義では %4 %3 です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>「%1」は定義どおりの係数 %2 %3 で読み取られます。保存文書ではこの単位に %4 %3 が保持されています</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>「%1」はゲージ圧または絶対圧で、値はその基準を保持できません。圧力は psi または bar で入力してください</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>単位「%1」があいまいです: %2 の単位として書かれていますが、物理的には %3 です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>「%1」は %2 として読み取られました。%3 の単位でもあります</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>何も入力されていません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>「%1」は絶対零度を下回っています</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>&apos;%3&apos;에서 &apos;%1&apos;을(를) %2 값에 더할 수 없습니다</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos;은(는) 저장된 문서를 위해 유지된 계수 %2 %3(으)로 환산됩니다. 정의상 값은 %4 %3입니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos;은(는) 정의된 계수 %2 %3(으)로 읽습니다. 저장된 문서는 이 단위에 %4 %3을(를) 유지합니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos;은(는) 게이지 압력 또는 절대 압력이며, 값은 그 기준을 보존할 수 없습니다. 압력을 psi 또는 bar로 입력하십시오</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>모호한 단위 &apos;%1&apos;: %2의 단위로 쓰였지만 물리적으로는 %3입니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos;을(를) %2(으)로 읽었습니다. %3의 단위이기도 합니다</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>아무것도 입력되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos;은(는) 절대 영도보다 낮습니다</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

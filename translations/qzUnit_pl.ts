@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>nie można dodać „%1” do wartości wielkości %2 w „%3”</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>„%1” jest przeliczana ze współczynnikiem %2 %3 zachowanym dla zapisanych dokumentów; z definicji wynosi on %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>„%1” jest odczytywana z definicyjnym współczynnikiem %2 %3; zapisane dokumenty zachowują dla niej %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>„%1” to ciśnienie względne lub bezwzględne, którego odniesienia wartość nie może przechować; wpisz ciśnienie w psi lub bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>niejednoznaczna jednostka „%1”: zapisana jako jednostka wielkości %2, fizycznie odpowiada %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>„%1” odczytano jako %2; jest to także jednostka wielkości %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>nic nie wpisano</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>„%1” leży poniżej zera bezwzględnego</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

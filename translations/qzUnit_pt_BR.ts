@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>não é possível somar &apos;%1&apos; a um valor de %2 em &apos;%3&apos;</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos; é convertido com o fator %2 %3 mantido para documentos salvos; sua definição dá %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos; é lido com seu fator definido, %2 %3; documentos salvos mantêm %4 %3 para esta unidade</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos; é uma pressão manométrica ou absoluta, cuja referência um valor não pode guardar; digite a pressão em psi ou bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>unidade ambígua &apos;%1&apos;: escrita como unidade de %2, fisicamente se lê como %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos; é lido como %2; também é uma unidade de %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>nada foi digitado</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos; está abaixo do zero absoluto</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>

@@ -1290,6 +1290,34 @@
         <source>cannot add &apos;%1&apos; to a value of %2 in &apos;%3&apos;</source>
         <translation>“%3”中无法将“%1”加到 %2 的值上</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>“%1”按为已存文档保留的系数 %2 %3 换算；按定义应为 %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>“%1”按其定义系数 %2 %3 读取；已存文档中该单位保留 %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>“%1”是表压或绝对压力，数值无法保存其参考基准；请以 psi 或 bar 输入压力</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>单位“%1”有歧义：写作%2的单位，但物理上读作 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>“%1”读作%2；它也是%3的单位</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>未输入任何内容</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>“%1”低于绝对零度</translation>
+    </message>
 </context>
 <context>
     <name>qzUnitVoltage</name>
