@@ -17,6 +17,7 @@ const qzUnitAlias Aliases[] = {
     {"degrees C", "\u00B0C", 1.0, "degC"}, {"degF", "\u00B0F", 1.0, "degF"}, {"deg F", "\u00B0F", 1.0, "degF"},
     {"degree F", "\u00B0F", 1.0, "degF"}, {"degrees F", "\u00B0F", 1.0, "degF"},
     {"degR", "\u00B0Ra", 1.0, "degR"}, {"deg R", "\u00B0Ra", 1.0, "degR"}, {"\u00B0R", "\u00B0Ra", 1.0, "degR"},
+    {"\u2103", "\u00B0C", 1.0, "degC"}, {"\u2109", "\u00B0F", 1.0, "degF"}, {"\u00B0K", "K", 1.0, "K"},
     {"celsius", "\u00B0C", 1.0, "degC"}, {"fahrenheit", "\u00B0F", 1.0, "degF"}, {"kelvins", "K", 1.0, "K"},
     {"deg", "\u00B0", 1.0, "degree"}, {"degree", "\u00B0", 1.0, "degree"}, {"degrees", "\u00B0", 1.0, "degree"},
     // time and rotation

@@ -8,12 +8,6 @@ namespace {
 
 constexpr char16_t MiddleDot = 0x00B7;
 
-bool isOperator(QChar c)
-{
-    return c == QChar(MiddleDot) || c == QLatin1Char('/') || c == QLatin1Char('^') || c == QLatin1Char('(')
-        || c == QLatin1Char(')');
-}
-
 } // namespace
 
 QVector<qzUnitParser::Unit> qzUnitCompoundReader::Quantity::units() const
@@ -102,7 +96,7 @@ bool qzUnitCompoundReader::primary(Quantity& quantity)
         return true;
     }
     const int start = m_position;
-    while (m_position < m_text.size() && !isOperator(peek()))
+    while (m_position < m_text.size() && !qzUnitSpellings::isOperator(peek()))
         ++m_position;
     const QString atom = m_text.mid(start, m_position - start);
     if (atom == QLatin1String("1")) {

@@ -27,8 +27,7 @@ QString translated(const char* text)
 
 bool isOperator(QChar c)
 {
-    return c == QChar(0x00B7) || c == QLatin1Char('/') || c == QLatin1Char('^') || c == QLatin1Char('(')
-        || c == QLatin1Char(')');
+    return qzUnitSpellings::isOperator(c);
 }
 
 QString number(double value)

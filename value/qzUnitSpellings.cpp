@@ -2,6 +2,7 @@
 
 #include "qzUnitCatalogue.h"
 #include "qzUnitCompoundReader.h"
+#include "qzUnitNames.h"
 
 #include <QCoreApplication>
 
@@ -26,12 +27,6 @@ int superscriptDigit(QChar c)
     default:
         return (c.unicode() >= 0x2074 && c.unicode() <= 0x2079) ? int(c.unicode() - 0x2070) : -1;
     }
-}
-
-bool isOperator(QChar c)
-{
-    return c == QChar(MiddleDot) || c == QLatin1Char('/') || c == QLatin1Char('^') || c == QLatin1Char('(')
-        || c == QLatin1Char(')');
 }
 
 struct Prefix
@@ -60,70 +55,6 @@ bool isName(const QString& spelling)
         letters += c.isLetter() ? 1 : 0;
     }
     return letters >= 3;
-}
-
-QString pluralWord(const QString& word)
-{
-    const QString lower = word.toLower();
-    if (lower == QLatin1String("foot"))
-        return word.left(1) + QLatin1String("eet");
-    if (lower.endsWith(QLatin1Char('s')) || lower.endsWith(QLatin1Char(')')))
-        return word;
-    if (lower.endsWith(QLatin1String("ch")) || lower.endsWith(QLatin1String("sh")) || lower.endsWith(QLatin1Char('x')))
-        return word + QLatin1String("es");
-    return word + QLatin1Char('s');
-}
-
-// An English name, its plural ("Meters per second", "Feet", "Pounds (Force)"),
-// the singular of a plural ("Degree Celsius") and their UK spellings.
-QStringList nameVariants(const QString& name)
-{
-    QStringList variants{name};
-    QStringList words = name.split(QLatin1Char(' '));
-    int head = words.indexOf(QStringLiteral("per")) - 1;
-    if (head < -1)
-        head = words.size() - 1;
-    while (head > 0 && words.at(head).startsWith(QLatin1Char('(')))
-        --head;
-    if (head >= 0) {
-        QStringList plural = words;
-        plural[head] = pluralWord(words.at(head));
-        variants.append(plural.join(QLatin1Char(' ')));
-        if (words.at(0).compare(QLatin1String("Degrees"), Qt::CaseInsensitive) == 0) {
-            QStringList singular = words;
-            singular[0].chop(1);
-            variants.append(singular.join(QLatin1Char(' ')));
-        }
-    }
-    const int count = variants.size();
-    for (int i = 0; i < count; ++i) {
-        QString uk = variants.at(i);
-        uk.replace(QLatin1String("meter"), QLatin1String("metre"), Qt::CaseInsensitive);
-        uk.replace(QLatin1String("liter"), QLatin1String("litre"), Qt::CaseInsensitive);
-        if (uk != variants.at(i))
-            variants.append(uk);
-    }
-    return variants;
-}
-
-// The plural and inflected forms of a one-word name in the catalogues'
-// languages, by its last letter: "Stunde" gives "Stunden", "heure" "heures",
-// "ora" "ore", "minuta" "minuty" and "minut", "metr" "metry". A form is kept
-// only where it names no other unit.
-QStringList inflections(const QString& word)
-{
-    const QString stem = word.left(word.size() - 1);
-    switch (word.isEmpty() ? 0 : word.back().unicode()) {
-    case 'e':
-        return {word + QLatin1Char('n'), word + QLatin1Char('s'), stem + QLatin1Char('i')};
-    case 'a':
-        return {word + QLatin1Char('s'), stem + QLatin1Char('e'), stem + QLatin1Char('y'), stem};
-    case 'o':
-        return {word + QLatin1Char('s'), stem + QLatin1Char('i')};
-    default:
-        return {word + QLatin1Char('e'), word + QLatin1Char('s'), word + QLatin1Char('y'),
-                word + QString::fromUtf8("\u00F3w"), word + QString::fromUtf8("\u016F")};
-    }
 }
 
 int editDistance(const QString& a, const QString& b)
@@ -217,6 +148,12 @@ QChar qzUnitSpellings::mapped(QChar c)
     }
 }
 
+bool qzUnitSpellings::isOperator(QChar c)
+{
+    return c == QChar(MiddleDot) || c == QLatin1Char('/') || c == QLatin1Char('^') || c == QLatin1Char('(')
+        || c == QLatin1Char(')');
+}
+
 QString qzUnitSpellings::mappedText(const QString& text)
 {
     QString result(text);
@@ -298,7 +235,7 @@ void qzUnitSpellings::build()
             add(symbols, normalized(symbol).toLower(), entry);
             QStringList names{name};
             if (!english.isEmpty())
-                names += nameVariants(english);
+                names += qzUnitNames::variants(english);
             add(m_spelled, normalized(symbol), entry);
             for (const QString& spelling : names) {
                 add(m_spelled, normalized(spelling), entry);
@@ -363,7 +300,7 @@ void qzUnitSpellings::addInflections()
             const QString name = table->name(row);
             if (!isName(name) || name.contains(QLatin1Char(' ')))
                 continue;
-            for (const QString& form : inflections(name)) {
+            for (const QString& form : qzUnitNames::inflections(name)) {
                 const QString key = normalized(form);
                 if (forms.contains(key) && forms.value(key).first().row != row)
                     twice.insert(key);

@@ -29,6 +29,8 @@ public:
     //! \a c with look-alikes (Greek mu, dashes, blanks, dots) replaced by one
     //! character each; positions stay where they were.
     static QChar mapped(QChar c);
+    //! Whether \a c joins units in a normalised spelling: "·", "/", "^" or a parenthesis.
+    static bool isOperator(QChar c);
     //! Every character of \a text mapped.
     static QString mappedText(const QString& text);
     //! A unit text in one spelling: powers written "^n", blanks and dots

@@ -95,8 +95,9 @@ QString description()
     text += QStringLiteral(
         "\nA value is a number in the C locale and a unit, in one argument (12.5mm)\n"
         "or more (12.5 mm, 3 ft 4 in, 1 1/2 in); negative numbers need no escaping.\n"
-        "Units are named by symbol or name in any case, plural or spelling (mm,\n"
-        "metres, um, degC), with SI prefixes or compound (kN, g/cm^3, W/(m^2*K)).\n"
+        "Units are named by symbol as written or by name in any case, plural or\n"
+        "spelling (mm, metres, um, degC), with SI prefixes or compound (kN,\n"
+        "g/cm^3, W/(m^2*K)); what could be misread is refused with a suggestion.\n"
         "A unit that several dimensions share is settled by the other unit of a\n"
         "conversion when the two have one dimension in common, else by the\n"
         "preferred dimension, with a note; choose another with --dimension.\n"
