@@ -16,6 +16,7 @@ const qzUnitAlias Aliases[] = {
     {"degC", "\u00B0C", 1.0, "degC"}, {"deg C", "\u00B0C", 1.0, "degC"}, {"degree C", "\u00B0C", 1.0, "degC"},
     {"degrees C", "\u00B0C", 1.0, "degC"}, {"degF", "\u00B0F", 1.0, "degF"}, {"deg F", "\u00B0F", 1.0, "degF"},
     {"degree F", "\u00B0F", 1.0, "degF"}, {"degrees F", "\u00B0F", 1.0, "degF"},
+    {"\u00B0 C", "\u00B0C", 1.0, "degC"}, {"\u00B0 F", "\u00B0F", 1.0, "degF"},
     {"degR", "\u00B0Ra", 1.0, "degR"}, {"deg R", "\u00B0Ra", 1.0, "degR"}, {"\u00B0R", "\u00B0Ra", 1.0, "degR"},
     {"\u2103", "\u00B0C", 1.0, "degC"}, {"\u2109", "\u00B0F", 1.0, "degF"}, {"\u00B0K", "K", 1.0, "K"},
     {"celsius", "\u00B0C", 1.0, "degC"}, {"fahrenheit", "\u00B0F", 1.0, "degF"}, {"kelvins", "K", 1.0, "K"},
@@ -26,15 +27,16 @@ const qzUnitAlias Aliases[] = {
     {"mins", "min", 1.0, "min"}, {"rpm", "Rpm", 1.0, "rev/min"}, {"RPM", "Rpm", 1.0, "rev/min"},
     {"r/min", "Rpm", 1.0, "rev/min"}, {"rev/min", "Rpm", 1.0, "rev/min"}, {"rps", "Rps", 1.0, "rev/s"},
     {"rev/s", "Rps", 1.0, "rev/s"}, {"mm/rev", "mm/r", 1.0, "mm/rev"}, {"in/rev", "in/r", 1.0, "in/rev"},
-    {"ipr", "in/r", 1.0, "in/rev"},
+    {"ipr", "in/r", 1.0, "in/rev"}, {"IPR", "in/r", 1.0, "in/rev"},
     // lengths in feet and inches
     {"'", "ft", 1.0, "ft"}, {"\"", "in", 1.0, "in"}, {"''", "in", 1.0, "in"},
     {"sq ft", "ft^2", 1.0, "ft^2"}, {"sq in", "in^2", 1.0, "in^2"}, {"sq mm", "mm^2", 1.0, "mm^2"},
+    {"sq m", "m^2", 1.0, "m^2"}, {"sqft", "ft^2", 1.0, "ft^2"}, {"sqin", "in^2", 1.0, "in^2"},
     {"cu in", "in^3", 1.0, "in^3"}, {"cu ft", "ft^3", 1.0, "ft^3"},
     // speeds and flows
     {"kph", "km/h", 1.0, "km/hr"}, {"mph", "m/s", 0.44704, "mile/hr"}, {"knot", "m/s", 1852.0 / 3600.0, "knot"},
-    {"knots", "m/s", 1852.0 / 3600.0, "knot"}, {"ipm", "in/min", 1.0, "in/min"}, {"sfm", "ft/min", 1.0, "ft/min"},
-    {"sfpm", "ft/min", 1.0, "ft/min"}, {"fpm", "ft/min", 1.0, "ft/min"},
+    {"knots", "m/s", 1852.0 / 3600.0, "knot"}, {"ipm", "in/min", 1.0, "in/min"}, {"sfm", "ft/min", 1.0, "ft/min"}, {"SFM", "ft/min", 1.0, "ft/min"},
+    {"sfpm", "ft/min", 1.0, "ft/min"}, {"SFPM", "ft/min", 1.0, "ft/min"}, {"IPM", "in/min", 1.0, "in/min"}, {"fpm", "ft/min", 1.0, "ft/min"},
     {"GPM", "m^3/s", 3.785411784e-3 / 60.0, "gal/min"}, {"gpm", "m^3/s", 3.785411784e-3 / 60.0, "gal/min"},
     {"cfm", "ft^3/min", 1.0, "ft^3/min"}, {"CFM", "ft^3/min", 1.0, "ft^3/min"},
     {"lpm", "l/min", 1.0, "liter/min"}, {"LPM", "l/min", 1.0, "liter/min"},
@@ -55,6 +57,9 @@ const qzUnitAlias Aliases[] = {
     {"lb-in", "in\u00B7lbf", 1.0, "in lbf"}, {"lbf-in", "in\u00B7lbf", 1.0, "in lbf"},
     {"ft-lb", "ft\u00B7lbf", 1.0, "ft lbf"}, {"ft-lbf", "ft\u00B7lbf", 1.0, "ft lbf"},
     {"lb-ft", "ft\u00B7lbf", 1.0, "ft lbf"}, {"lbf-ft", "ft\u00B7lbf", 1.0, "ft lbf"},
+    // "lb" beside a length is the pound-force: no one types a mass times a length
+    {"ft lb", "ft\u00B7lbf", 1.0, "ft lbf"}, {"lb ft", "ft\u00B7lbf", 1.0, "ft lbf"},
+    {"in lb", "in\u00B7lbf", 1.0, "in lbf"}, {"lb in", "in\u00B7lbf", 1.0, "in lbf"},
     // energy and power
     {"BTU", "BTU (IT)", 1.0, "btu_IT"}, {"Btu", "BTU (IT)", 1.0, "btu_IT"}, {"cal", "cal (IT)", 1.0, "cal_IT"},
     {"kcal", "kcal (IT)", 1.0, "kcal_IT"}, {"hp", "W", 745.69987158227022, "hp"},
@@ -62,7 +67,9 @@ const qzUnitAlias Aliases[] = {
     // sizes of information, which the catalogue counts in powers of two
     {"KiB", "kB", 1.0, "KiB"}, {"MiB", "MB", 1.0, "MiB"}, {"GiB", "GB", 1.0, "GiB"}, {"TiB", "TB", 1.0, "TiB"},
     // the Brinell hardness, measured with a tungsten carbide ball since 2003
-    {"HB", "HBW", 1.0, "-"},
+    {"HB", "HBW", 1.0, "-"}, {"HRc", "HRC", 1.0, "-"},
+    // the Vickers number with its test load in kilograms-force
+    {"HV1", "HV", 1.0, "-"}, {"HV5", "HV", 1.0, "-"}, {"HV10", "HV", 1.0, "-"}, {"HV30", "HV", 1.0, "-"},
     {"ohm m", "\u03A9\u00B7m", 1.0, "ohm m"},
     // Refused: a gauge or absolute pressure, whose reference a value cannot
     // record; and names of different units in different countries, whose

@@ -195,6 +195,12 @@ QString qzUnitSpellings::normalized(const QString& text)
             out.append(QLatin1Char(superMinus ? '-' : char('0' + power)));
             continue;
         }
+        // A unit glued to a power is a product ("m²K", "m2K").
+        if (c.isLetter() && !out.isEmpty() && out.back().isDigit() && out.lastIndexOf(QLatin1Char('^')) >= 0) {
+            const QString tail = out.mid(out.lastIndexOf(QLatin1Char('^')) + 1);
+            if (std::all_of(tail.cbegin(), tail.cend(), [](QChar d) { return d.isDigit() || d == QLatin1Char('-'); }))
+                out.append(QChar(MiddleDot));
+        }
         // Digits glued to a unit are its power ("m2", "s-1").
         const bool afterUnit = !out.isEmpty() && (out.back().isLetter() || out.back() == QLatin1Char(')'));
         if (afterUnit && (c.isDigit() || (c == QLatin1Char('-') && i + 1 < n && text.at(i + 1).isDigit())))
