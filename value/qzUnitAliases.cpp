@@ -45,6 +45,9 @@ const qzUnitAlias Aliases[] = {
     {"gal", "m^3", 3.785411784e-3, "gal"}, {"gallon", "m^3", 3.785411784e-3, "gal"},
     {"gallons", "m^3", 3.785411784e-3, "gal"},
     // mass and force
+    {"pound force", "lbf", 1.0, "lbf"}, {"pounds force", "lbf", 1.0, "lbf"}, {"pound-force", "lbf", 1.0, "lbf"},
+    {"kilogram force", "kgf", 1.0, "kgf"}, {"kilograms force", "kgf", 1.0, "kgf"},
+    {"kilogram-force", "kgf", 1.0, "kgf"},
     {"tonne", "t", 1.0, "tonne"}, {"tonnes", "t", 1.0, "tonne"},
     {"lbs", "lb", 1.0, "lb"}, {"lbm", "lb", 1.0, "lb"}, {"kip", "klbf", 1.0, "kip"}, {"kips", "klbf", 1.0, "kip"},
     // pressures; "kg" in a pressure is the kilogram-force

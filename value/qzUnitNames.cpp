@@ -14,6 +14,19 @@ QString pluralWord(const QString& word)
     return word + QLatin1Char('s');
 }
 
+// The singular of an English plural: "Meters", "Inches", "Feet".
+QString singularWord(const QString& word)
+{
+    const QString lower = word.toLower();
+    if (lower == QLatin1String("feet"))
+        return word.left(1) + QLatin1String("oot");
+    if (lower.endsWith(QLatin1String("ches")) || lower.endsWith(QLatin1String("shes")) || lower.endsWith(QLatin1String("xes")))
+        return word.left(word.size() - 2);
+    if (lower.endsWith(QLatin1Char('s')) && !lower.endsWith(QLatin1String("ss")) && !lower.endsWith(QLatin1String("us")))
+        return word.left(word.size() - 1);
+    return word;
+}
+
 } // namespace
 
 QStringList qzUnitNames::variants(const QString& name)
@@ -29,8 +42,12 @@ QStringList qzUnitNames::variants(const QString& name)
         QStringList plural = words;
         plural[head] = pluralWord(words.at(head));
         variants.append(plural.join(QLatin1Char(' ')));
+        QStringList singular = words;
+        singular[head] = singularWord(words.at(head));
+        if (singular != words)
+            variants.append(singular.join(QLatin1Char(' ')));
         if (words.at(0).compare(QLatin1String("Degrees"), Qt::CaseInsensitive) == 0) {
-            QStringList singular = words;
+            singular = words;
             singular[0].chop(1);
             variants.append(singular.join(QLatin1Char(' ')));
         }

@@ -12,8 +12,8 @@
 class QZUNIT_EXPORT qzUnitNames
 {
 public:
-    //! An English name, its plural ("Meters per second", "Feet", "Pounds
-    //! (Force)"), the singular of a plural ("Degree Celsius") and their UK
+    //! An English name, its plural ("Feet", "Pounds (Force)"), the singular
+    //! of a plural ("Meter per second", "Degree Celsius") and their UK
     //! spellings.
     static QStringList variants(const QString& name);
     //! The plural and inflected forms of a translated one-word name in the

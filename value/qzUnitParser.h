@@ -14,6 +14,12 @@
   plural, UK, ASCII and translated spellings, SI prefixes, compound units
   and sums such as "5 ft 3 in". qzUnitValue::fromString() is built on it.
 
+  Where a reading could be wrong it is refused with a suggestion: symbols
+  and prefixes are read in their exact case ("nm" is the nanometre, "kn"
+  is refused), names also in any case where that leaves one unit. Typed text
+  means a unit as defined, also where a row keeps another factor for stored
+  documents; the reading then says so in its notes.
+
   The spellings are indexed once and again whenever the loaded translation
   changes; reading is safe from several threads at once.
 */
@@ -70,8 +76,10 @@ public:
 
     /*!
       Every reading of a unit text without a number, one per dimension (only
-      \a dimension unless that is Undefined), the preferred one first. On
-      failure the list is empty and \a error and \a message say why.
+      \a dimension unless that is Undefined), the preferred one first; a row
+      that keeps another factor than its definition for stored documents is
+      read as defined, in unit 0 with that factor. On failure the list is
+      empty and \a error and \a message say why.
     */
     static QVector<Unit> units(const QString& text, qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
                                Error* error = nullptr, QString* message = nullptr);
