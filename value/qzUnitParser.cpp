@@ -71,13 +71,11 @@ qzUnitParser::Unit settled(const qzUnitParser::Unit& unit, const QString& text, 
     return qzUnitSpellings::unitOfFactor(unit.dimension, defined);
 }
 
-// Adds the readings of \a more in dimensions not yet read.
-void merge(Units& units, const Units& more)
+// Adds \a unit unless its dimension was read already.
+void merge(Units& units, const qzUnitParser::Unit& unit)
 {
-    for (const qzUnitParser::Unit& unit : more) {
-        if (std::none_of(units.cbegin(), units.cend(), [&unit](const qzUnitParser::Unit& u) { return u.dimension == unit.dimension; }))
-            units.append(unit);
-    }
+    if (std::none_of(units.cbegin(), units.cend(), [&unit](const qzUnitParser::Unit& u) { return u.dimension == unit.dimension; }))
+        units.append(unit);
 }
 
 QString dimensionNames(const Units& units)
@@ -120,9 +118,9 @@ UnitReading readUnit(const qzUnitSpellings& index, const QString& text, Dimensio
             more = quantity.units();
         for (const qzUnitParser::Unit& unit : more) {
             if (unit.isRow && unit.dimension != dimension && index.isForeign(unit.dimension, unit.unitIndex))
-                merge(foreign, {unit});
+                merge(foreign, unit);
             else
-                merge(units, {unit});
+                merge(units, unit);
         }
         inDimension.clear();
         for (const qzUnitParser::Unit& unit : units) {

@@ -5,6 +5,7 @@
 #include "qzUnitNames.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -80,7 +81,7 @@ int editDistance(const QString& a, const QString& b)
 QString translationKey()
 {
     return QCoreApplication::translate("qzUnitLength", "Length") + QCoreApplication::translate("qzUnitLength", "Meter")
-        + QCoreApplication::translate("qzUnitTime", "Hour") + QCoreApplication::translate("qzUnitValue", "unknown unit '%1'");
+        + QCoreApplication::translate("qzUnitValue", "unknown unit '%1'");
 }
 
 // A standard mutex: its locking is visible to the thread sanitizer, which
@@ -270,8 +271,12 @@ void qzUnitSpellings::build()
     for (const qzUnitAlias* alias = qzUnitAliases::begin(); alias != qzUnitAliases::begin() + qzUnitAliases::count(); ++alias) {
         const QString text = QString::fromUtf8(alias->text);
         m_aliases.insert(normalized(text), alias);
-        if (!alias->target)
-            m_refused.insert(normalized(text).toLower(), alias);
+        if (!alias->target) {
+            const QString key = normalized(text).toLower();
+            m_refused.insert(key, alias);
+            m_refusedLength.first = m_refused.size() == 1 ? key.size() : std::min(m_refusedLength.first, int(key.size()));
+            m_refusedLength.second = std::max(m_refusedLength.second, int(key.size()));
+        }
         if (text.size() >= 4 && isName(text) && !symbols.contains(text.toLower()))
             m_foldedAliases.insert(normalized(text).toLower(), alias);
     }
@@ -281,10 +286,14 @@ void qzUnitSpellings::build()
         for (const qzUnitParser::Unit& unit : lookUp(normalized(text)))
             m_suggestions.append({text, normalized(text).toLower(), unit.dimension});
     }
-    // Symbols that read as other physics than their row, as "(kg·m²)/s²" of a power does.
+    // Symbols that read as other physics than their row, as "(kg·m²)/s²" of a
+    // power does; the tables write degrees in a compound as "C" and "R".
+    static const QRegularExpression degrees(QStringLiteral("(?<=[\u00B7/(])([CFR])(?=[\u00B7/)^]|$)"));
     for (auto it = m_exact.cbegin(); it != m_exact.cend(); ++it) {
         qzUnitCompoundReader::Quantity quantity;
-        if (!qzUnitCompoundReader(*this, normalized(it.key())).read(quantity))
+        const QString symbol = normalized(it.key());
+        if (!qzUnitCompoundReader(*this, symbol).read(quantity)
+            && !qzUnitCompoundReader(*this, QString(symbol).replace(degrees, QStringLiteral("\u00B0\\1"))).read(quantity))
             continue;
         for (const Entry& entry : it.value()) {
             if (qzUnitSystem::exponents(entry.dimension) != quantity.exponents)
@@ -346,7 +355,11 @@ bool qzUnitSpellings::isForeign(Dimension dimension, int row) const
 
 const qzUnitAlias* qzUnitSpellings::refused(const QString& spelling) const
 {
-    return m_refused.value(spelling.toLower()); // in any case: refusing is never wrong
+    // In any case: refusing is never wrong. Most units are too short or too
+    // long to be one, which spares the lower-case copy.
+    if (spelling.size() < m_refusedLength.first || spelling.size() > m_refusedLength.second)
+        return nullptr;
+    return m_refused.value(spelling.toLower());
 }
 
 // "mN", "GPa", "µs": an SI prefix, in its exact case, on a unit that takes one.

@@ -88,6 +88,7 @@ private:
     QHash<QString, const qzUnitAlias*> m_aliases;       // normalised alias spellings
     QHash<QString, const qzUnitAlias*> m_foldedAliases; // aliases that are words, in lower case
     QHash<QString, const qzUnitAlias*> m_refused;       // refused spellings, in lower case
+    QPair<int, int> m_refusedLength{0, 0};               // their shortest and longest
     QSet<QPair<int, int>> m_foreign;    // rows whose symbol reads as other physics
     QVector<Suggestion> m_suggestions;
 };

@@ -123,6 +123,7 @@ void tst_qzUnitParser::reads_data()
     value("1 (kg·m²)/s²", D::Energy, 1.0);
     value("1 (kg·m²)/s²", D::Power, 1.0, D::Power); // the library's own text in its field
     value("1 kg/m²", D::MomentOfInertia, 1.0, D::MomentOfInertia);
+    value("1 kcal/(kg\u00B7C)", D::SpecificHeatCapacity, 4.1868); // also a row of ThermalConductivity
     error("1 kg/in²", qzUnitParser::AmbiguousUnit, "Stress");
     error("1 kg/m²", qzUnitParser::AmbiguousUnit);
 
