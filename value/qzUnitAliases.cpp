@@ -25,7 +25,7 @@ const qzUnitAlias Aliases[] = {
     {"d", "h", 24.0, "day"}, {"day", "h", 24.0, "day"}, {"days", "h", 24.0, "day"},
     {"sec", "s", 1.0, "s"}, {"secs", "s", 1.0, "s"}, {"hr", "h", 1.0, "hr"}, {"hrs", "h", 1.0, "hr"},
     {"mins", "min", 1.0, "min"}, {"rpm", "Rpm", 1.0, "rev/min"}, {"RPM", "Rpm", 1.0, "rev/min"},
-    {"r/min", "Rpm", 1.0, "rev/min"}, {"rev/min", "Rpm", 1.0, "rev/min"}, {"rps", "Rps", 1.0, "rev/s"},
+    {"r/min", "Rpm", 1.0, "rev/min"}, {"U/min", "Rpm", 1.0, "rev/min"}, {"rev/min", "Rpm", 1.0, "rev/min"}, {"rps", "Rps", 1.0, "rev/s"},
     {"rev/s", "Rps", 1.0, "rev/s"}, {"mm/rev", "mm/r", 1.0, "mm/rev"}, {"in/rev", "in/r", 1.0, "in/rev"},
     {"ipr", "in/r", 1.0, "in/rev"}, {"IPR", "in/r", 1.0, "in/rev"},
     // lengths in feet and inches
