@@ -8,6 +8,15 @@ namespace {
 
 constexpr char16_t MiddleDot = 0x00B7;
 
+// The powers of \a b added to those of \a a, times \a sign.
+void combine(QMap<int, int>& a, const QMap<int, int>& b, int sign)
+{
+    for (auto it = b.cbegin(); it != b.cend(); ++it) {
+        if ((a[it.key()] += sign * it.value()) == 0)
+            a.remove(it.key());
+    }
+}
+
 } // namespace
 
 QVector<qzUnitParser::Unit> qzUnitCompoundReader::Quantity::units() const
@@ -54,6 +63,7 @@ bool qzUnitCompoundReader::expression(Quantity& quantity)
         quantity.exponents = below ? quantity.exponents - next.exponents : quantity.exponents + next.exponents;
         quantity.factor = below ? quantity.factor / next.factor : quantity.factor * next.factor;
         quantity.angle = quantity.angle || next.angle;
+        combine(quantity.shape, next.shape, below ? -1 : 1);
     }
     return true;
 }
@@ -79,6 +89,9 @@ bool qzUnitCompoundReader::power(Quantity& quantity)
         raised = exponent > 0 ? raised + quantity.exponents : raised - quantity.exponents;
     quantity.exponents = raised;
     quantity.factor = std::pow(quantity.factor, exponent);
+    const QMap<int, int> shape = quantity.shape;
+    quantity.shape.clear();
+    combine(quantity.shape, shape, exponent);
     return true;
 }
 
@@ -111,6 +124,7 @@ bool qzUnitCompoundReader::primary(Quantity& quantity)
             quantity.exponents = qzUnitSystem::exponents(unit.dimension);
             quantity.factor = toZero * qzUnitSystem::siFactor(unit.dimension);
             quantity.angle = unit.dimension == qzUnitSystem::Angle;
+            quantity.shape = {{int(unit.dimension), 1}};
             return true;
         }
     }

@@ -4,6 +4,8 @@
 #include "qzUnitExponents.h"
 #include "qzUnitParser.h"
 
+#include <QMap>
+
 class qzUnitSpellings;
 
 /*!
@@ -22,6 +24,9 @@ public:
         qzUnitExponents exponents; //!< of the SI base quantities
         double factor = 1.0;       //!< to the coherent SI unit of the exponents
         bool angle = false;        //!< whether a unit of angle took part
+        //! The dimensions of the units it is made of, with their powers
+        //! ("kJ/mm": energy over length), whatever their exponents.
+        QMap<int, int> shape;
         //! The quantity in each catalogued dimension of its exponents, the
         //! preferred first. A rotational speed without a unit of angle
         //! ("1/min", "min^-1") counts revolutions.

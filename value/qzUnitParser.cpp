@@ -154,21 +154,29 @@ UnitReading readUnit(const qzUnitSpellings& index, const QString& text, Dimensio
         }
         return reading;
     }
-    if (inDimension.size() > 1 && !keepAll) {
+    if (inDimension.size() > 1) {
         QVector<Dimension> dimensions;
         for (const qzUnitParser::Unit& unit : inDimension)
             dimensions.append(unit.dimension);
-        const Dimension choice = qzUnitParser::preferred(dimensions);
-        if (choice == qzUnitSystem::Undefined) {
+        // A compound written as the units of one of the dimensions are
+        // ("kJ/mm" as "J/cm") is of that one, else of the preferred one.
+        Dimension choice = isCompound ? index.shapedAs(quantity.shape, dimensions) : qzUnitSystem::Undefined;
+        if (choice == qzUnitSystem::Undefined)
+            choice = qzUnitParser::preferred(dimensions);
+        if (keepAll) {
+            std::stable_partition(inDimension.begin(), inDimension.end(),
+                                  [choice](const qzUnitParser::Unit& unit) { return unit.dimension == choice; });
+        } else if (choice == qzUnitSystem::Undefined) {
             reading.error = qzUnitParser::AmbiguousUnit;
             reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "ambiguous unit '%1': %2")).arg(trimmed, qzUnitSystem::dimensionKeys(dimensions));
             return reading;
+        } else {
+            std::stable_partition(inDimension.begin(), inDimension.end(),
+                                  [choice](const qzUnitParser::Unit& unit) { return unit.dimension == choice; });
+            reading.settled = true;
+            reading.notes.append(translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' is read as %2; it is also a unit of %3"))
+                                     .arg(trimmed, qzUnitCatalogue::table(choice).dimensionName(), dimensionNames(inDimension.mid(1))));
         }
-        std::stable_partition(inDimension.begin(), inDimension.end(),
-                              [choice](const qzUnitParser::Unit& unit) { return unit.dimension == choice; });
-        reading.settled = true;
-        reading.notes.append(translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' is read as %2; it is also a unit of %3"))
-                                 .arg(trimmed, qzUnitCatalogue::table(choice).dimensionName(), dimensionNames(inDimension.mid(1))));
     }
     for (int i = 0; i < inDimension.size(); ++i)
         inDimension[i] = settled(inDimension.at(i), trimmed, i == 0 ? &reading.notes : nullptr);
@@ -399,15 +407,7 @@ QVector<qzUnitParser::Unit> qzUnitParser::units(const QString& text, qzUnitSyste
         *error = reading.error;
     if (message)
         *message = reading.message;
-    Units units = reading.units;
-    if (units.size() > 1) {
-        QVector<Dimension> dimensions;
-        for (const Unit& unit : units)
-            dimensions.append(unit.dimension);
-        const Dimension choice = qzUnitParser::preferred(dimensions);
-        std::stable_partition(units.begin(), units.end(), [choice](const Unit& unit) { return unit.dimension == choice; });
-    }
-    return units;
+    return reading.units; // the chosen first
 }
 
 qzUnitParser::Result qzUnitParser::parse(const QString& text, const QLocale& locale, qzUnitSystem::Dimension dimension)

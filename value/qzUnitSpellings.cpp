@@ -298,6 +298,8 @@ void qzUnitSpellings::build()
         for (const Entry& entry : it.value()) {
             if (qzUnitSystem::exponents(entry.dimension) != quantity.exponents)
                 m_foreign.insert(qMakePair(int(entry.dimension), entry.row));
+            else if (!m_shapes.value(entry.dimension).contains(quantity.shape))
+                m_shapes[entry.dimension].append(quantity.shape);
         }
     }
 }
@@ -407,6 +409,19 @@ qzUnitSpellings::Units qzUnitSpellings::lookUp(const QString& spelling, int dept
     if (isName(spelling) && !m_clashes.contains(lower))
         return rowsOf(m_names.value(lower));
     return Units();
+}
+
+qzUnitSystem::Dimension qzUnitSpellings::shapedAs(const QMap<int, int>& shape, const QVector<Dimension>& dimensions) const
+{
+    Dimension found = qzUnitSystem::Undefined;
+    for (Dimension dimension : dimensions) {
+        if (m_shapes.value(dimension).contains(shape)) {
+            if (found != qzUnitSystem::Undefined)
+                return qzUnitSystem::Undefined;
+            found = dimension;
+        }
+    }
+    return found;
 }
 
 QStringList qzUnitSpellings::suggestions(const QString& text, Dimension dimension) const

@@ -47,6 +47,10 @@ public:
     //! Whether the symbol of \a row reads physically as another dimension
     //! than its own ("(kg·m²)/s²" of a power).
     bool isForeign(Dimension dimension, int row) const;
+    //! Of \a dimensions, the only one with a unit written in the same
+    //! shape as \a shape ("kJ/mm" as "J/cm", an energy per length);
+    //! Undefined when none or several have one.
+    Dimension shapedAs(const QMap<int, int>& shape, const QVector<Dimension>& dimensions) const;
     //! Up to three spellings close to \a text, quoted, the closest first;
     //! only of \a dimension unless that is Undefined.
     QStringList suggestions(const QString& text, Dimension dimension) const;
@@ -91,6 +95,7 @@ private:
     QPair<int, int> m_refusedLength{0, 0};               // their shortest and longest
     QSet<QPair<int, int>> m_foreign;    // rows whose symbol reads as other physics
     QVector<Suggestion> m_suggestions;
+    QHash<int, QVector<QMap<int, int>>> m_shapes; // of the compound symbols of each dimension
 };
 
 #endif // QZUNITSPELLINGS_H
