@@ -475,12 +475,15 @@ qzUnitParser::Unit qzUnitSpellings::unitOfFactor(Dimension dimension, double fac
         if (qzUnitCatalogue::converted(dimension, row, 0, 0.0) != 0.0)
             continue;
         const double kept = qzUnitSystem::keptFactor(dimension, row);
+        const double defined = qzUnitSystem::physicalFactor(dimension, row);
+        if (std::fabs(kept - defined) > 1e-6 * std::fabs(defined))
+            continue; // a row whose symbol means another factor than it converts with
         const double difference = std::fabs(kept - factor);
         if (difference <= 1e-12 * std::fabs(factor))
             return qzUnitParser::Unit{dimension, row, 1.0, false};
         // The row of this very unit, whose kept factor differs within the rounding of history.
         if (near < 0 && qzUnitSystem::keepsFactor(dimension, row) && difference <= 1e-6 * std::fabs(factor)
-            && std::fabs(qzUnitSystem::physicalFactor(dimension, row) - factor) <= 1e-12 * std::fabs(factor))
+            && std::fabs(defined - factor) <= 1e-12 * std::fabs(factor))
             near = row;
     }
     return near >= 0 ? qzUnitParser::Unit{dimension, near, 1.0, false} : qzUnitParser::Unit{dimension, 0, factor, false};
