@@ -66,7 +66,7 @@ const qzUnitAlias Aliases[] = {
     // energy and power
     {"BTU", "BTU (IT)", 1.0, "btu_IT"}, {"Btu", "BTU (IT)", 1.0, "btu_IT"}, {"cal", "cal (IT)", 1.0, "cal_IT"},
     {"kcal", "kcal (IT)", 1.0, "kcal_IT"}, {"hp", "W", 745.69987158227022, "hp"},
-    {"HP", "W", 745.69987158227022, "hp"}, {"Wh", "W\u00B7h", 1.0, "W hr"},
+    {"HP", "W", 745.69987158227022, "hp"}, {"PS", "W", 735.49875, "metrichorsepower"}, {"Wh", "W\u00B7h", 1.0, "W hr"},
     // sizes of information, which the catalogue counts in powers of two
     {"KiB", "kB", 1.0, "KiB"}, {"MiB", "MB", 1.0, "MiB"}, {"GiB", "GB", 1.0, "GiB"}, {"TiB", "TB", 1.0, "TiB"},
     // the Brinell hardness, measured with a tungsten carbide ball since 2003
