@@ -1307,6 +1307,34 @@
         <translation>„%1“: oddělovače v „%2“ v tomto národním prostředí netvoří číslo</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>„%1“ se přepočítává s koeficientem %2 %3 zachovaným pro uložené dokumenty; podle definice je %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>„%1“ se čte se svým definovaným koeficientem %2 %3; uložené dokumenty pro ni zachovávají %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>„%1“ je přetlak nebo absolutní tlak, jehož vztažnou hodnotu nemůže hodnota uchovat; zadejte tlak v psi nebo bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>nejednoznačná jednotka „%1“: zapsána jako jednotka veličiny %2, fyzikálně odpovídá %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>„%1“ se čte jako %2; je to také jednotka veličiny %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>nebylo nic zadáno</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>„%1“ leží pod absolutní nulou</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>žádné</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>%1 a %2 nelze sečíst: různé veličiny</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>neočekávané „%1“ v „%2“</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>chybí „)“ v „%1“</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>chybí hodnota v „%1“</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>výsledek je veličina %1, ne %2</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>%1 nelze vyjádřit v „%2“</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>neznámá předvolba „%1“ (jedna z %2)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>poznámka: %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>poznámka: „%1“ si pro uložená data ponechává faktor %2; fyzikálně je to %3 %4</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>varování: %1 je pod absolutní nulou (%2)</translation>
     </message>
 </context>
 </TS>

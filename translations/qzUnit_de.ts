@@ -1307,6 +1307,34 @@
         <translation>&apos;%1&apos;: die Trennzeichen in &apos;%2&apos; ergeben in diesem Gebietsschema keine Zahl</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos; wird mit dem für gespeicherte Dokumente beibehaltenen Faktor %2 %3 umgerechnet; nach Definition sind es %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos; wird mit seinem definierten Faktor %2 %3 gelesen; gespeicherte Dokumente behalten dafür %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos; ist ein Über- oder Absolutdruck, dessen Bezug ein Wert nicht speichern kann; geben Sie den Druck in psi oder bar ein</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>mehrdeutige Einheit &apos;%1&apos;: als Einheit von %2 geschrieben, physikalisch jedoch %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos; wird als %2 gelesen; es ist auch eine Einheit von %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>es wurde nichts eingegeben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos; liegt unter dem absoluten Nullpunkt</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>%1 und %2 können nicht addiert werden: verschiedene Dimensionen</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>unerwartetes &apos;%1&apos; in &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>fehlende &apos;)&apos; in &apos;%1&apos;</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>fehlender Wert in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>das Ergebnis ist %1, nicht %2</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>%1 lässt sich nicht in &apos;%2&apos; ausdrücken</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>unbekannte Voreinstellung &apos;%1&apos; (eine von %2)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>Hinweis: %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>Hinweis: &apos;%1&apos; behält für gespeicherte Daten den Faktor %2; physikalisch ist es %3 %4</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>Warnung: %1 liegt unter dem absoluten Nullpunkt (%2)</translation>
     </message>
 </context>
 </TS>

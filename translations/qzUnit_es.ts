@@ -1307,6 +1307,34 @@
         <translation>&apos;%1&apos;: los separadores de &apos;%2&apos; no forman un número con esta configuración regional</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos; se convierte con el factor %2 %3 conservado para los documentos guardados; su definición da %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos; se lee con su factor definido, %2 %3; los documentos guardados conservan %4 %3 para esta unidad</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos; es una presión manométrica o absoluta, cuya referencia un valor no puede guardar; escriba la presión en psi o bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>unidad ambigua &apos;%1&apos;: escrita como unidad de %2, físicamente se lee como %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos; se lee como %2; también es una unidad de %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>no se escribió nada</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos; está por debajo del cero absoluto</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>no se pueden sumar %1 y %2: magnitudes distintas</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; inesperado en &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>falta &apos;)&apos; en &apos;%1&apos;</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>falta un valor en &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>el resultado es de %1, no de %2</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>no se puede expresar %1 en &apos;%2&apos;</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>preajuste desconocido &apos;%1&apos; (uno de %2)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>nota: %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>nota: &apos;%1&apos; conserva el factor %2 para los datos guardados; físicamente es %3 %4</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>aviso: %1 está por debajo del cero absoluto (%2)</translation>
     </message>
 </context>
 </TS>

@@ -1307,6 +1307,34 @@
         <translation>« %1 » : les séparateurs dans « %2 » ne forment pas un nombre avec ces paramètres régionaux</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>« %1 » est converti avec le facteur %2 %3 conservé pour les documents enregistrés ; sa définition donne %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>« %1 » est lu avec son facteur défini, %2 %3 ; les documents enregistrés conservent %4 %3 pour cette unité</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>« %1 » est une pression relative ou absolue, dont une valeur ne peut garder la référence ; saisissez la pression en psi ou en bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>unité ambiguë « %1 » : écrite comme unité de %2, elle se lit physiquement comme %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>« %1 » est lu comme %2 ; c&apos;est aussi une unité de %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>rien n&apos;a été saisi</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>« %1 » est en dessous du zéro absolu</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>aucune</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>impossible d’additionner %1 et %2 : grandeurs différentes</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>« %1 » inattendu dans « %2 »</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>« ) » manquante dans « %1 »</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>valeur manquante dans « %1 »</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>le résultat est de %1, pas de %2</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>impossible d’exprimer %1 en « %2 »</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>préréglage inconnu « %1 » (l’un de %2)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>remarque : %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>remarque : « %1 » garde le facteur %2 pour les données enregistrées ; physiquement, il vaut %3 %4</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>avertissement : %1 est en dessous du zéro absolu (%2)</translation>
     </message>
 </context>
 </TS>

@@ -1307,6 +1307,34 @@
         <translation>&apos;%1&apos;: i separatori in &apos;%2&apos; non formano un numero con queste impostazioni locali</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos; si converte con il fattore %2 %3 conservato per i documenti salvati; la sua definizione dà %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos; si legge con il suo fattore definito, %2 %3; i documenti salvati conservano %4 %3 per questa unità</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos; è una pressione relativa o assoluta, il cui riferimento un valore non può conservare; inserire la pressione in psi o bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>unità ambigua &apos;%1&apos;: scritta come unità di %2, fisicamente si legge come %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos; si legge come %2; è anche un&apos;unità di %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>non è stato digitato nulla</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos; è al di sotto dello zero assoluto</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>nessuna</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>impossibile sommare %1 e %2: grandezze diverse</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; inatteso in &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>&apos;)&apos; mancante in &apos;%1&apos;</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>valore mancante in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>il risultato è di %1, non di %2</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>impossibile esprimere %1 in &apos;%2&apos;</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>preimpostazione sconosciuta &apos;%1&apos; (una tra %2)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>nota: %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>nota: &apos;%1&apos; mantiene il fattore %2 per i dati salvati; fisicamente vale %3 %4</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>avviso: %1 è sotto lo zero assoluto (%2)</translation>
     </message>
 </context>
 </TS>

@@ -1307,6 +1307,34 @@
         <translation>「%1」: 「%2」の区切り記号は、このロケールでは数値になりません</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>「%1」は保存文書のために保持された係数 %2 %3 で換算されます。定義では %4 %3 です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>「%1」は定義どおりの係数 %2 %3 で読み取られます。保存文書ではこの単位に %4 %3 が保持されています</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>「%1」はゲージ圧または絶対圧で、値はその基準を保持できません。圧力は psi または bar で入力してください</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>単位「%1」があいまいです: %2 の単位として書かれていますが、物理的には %3 です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>「%1」は %2 として読み取られました。%3 の単位でもあります</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>何も入力されていません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>「%1」は絶対零度を下回っています</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>なし</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>%1 と %2 は加算できません: 次元が異なります</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>「%2」に予期しない「%1」があります</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>「%1」に「)」がありません</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>「%1」に値がありません</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>結果は %2 ではなく %1 です</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>%1 を「%2」で表せません</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>不明なプリセット「%1」(%2 のいずれか)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>注記: %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>注記: 「%1」は保存データのために係数 %2 を保持しています。物理的には %3 %4 です</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>警告: %1 は絶対零度 (%2) を下回っています</translation>
     </message>
 </context>
 </TS>

@@ -1307,6 +1307,34 @@
         <translation>&apos;%1&apos;: &apos;%2&apos;의 구분 기호가 이 로캘에서는 숫자를 이루지 않습니다</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos;은(는) 저장된 문서를 위해 유지된 계수 %2 %3(으)로 환산됩니다. 정의상 값은 %4 %3입니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos;은(는) 정의된 계수 %2 %3(으)로 읽습니다. 저장된 문서는 이 단위에 %4 %3을(를) 유지합니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos;은(는) 게이지 압력 또는 절대 압력이며, 값은 그 기준을 보존할 수 없습니다. 압력을 psi 또는 bar로 입력하십시오</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>모호한 단위 &apos;%1&apos;: %2의 단위로 쓰였지만 물리적으로는 %3입니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos;을(를) %2(으)로 읽었습니다. %3의 단위이기도 합니다</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>아무것도 입력되지 않았습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos;은(는) 절대 영도보다 낮습니다</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>없음</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>%1와(과) %2을(를) 더할 수 없습니다: 차원이 다릅니다</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>&apos;%2&apos;에 예상치 못한 &apos;%1&apos;이(가) 있습니다</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>&apos;%1&apos;에 &apos;)&apos;가 없습니다</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>&apos;%1&apos;에 값이 없습니다</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>결과는 %2이(가) 아니라 %1입니다</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>%1을(를) &apos;%2&apos;(으)로 나타낼 수 없습니다</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>알 수 없는 프리셋 &apos;%1&apos; (%2 중 하나)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>참고: %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>참고: &apos;%1&apos;은(는) 저장된 데이터를 위해 계수 %2을(를) 유지합니다. 물리적으로는 %3 %4입니다</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>경고: %1은(는) 절대 영도(%2)보다 낮습니다</translation>
     </message>
 </context>
 </TS>

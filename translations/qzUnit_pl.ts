@@ -1307,6 +1307,34 @@
         <translation>„%1”: separatory w „%2” nie tworzą liczby w tych ustawieniach regionalnych</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>„%1” jest przeliczana ze współczynnikiem %2 %3 zachowanym dla zapisanych dokumentów; z definicji wynosi on %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>„%1” jest odczytywana z definicyjnym współczynnikiem %2 %3; zapisane dokumenty zachowują dla niej %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>„%1” to ciśnienie względne lub bezwzględne, którego odniesienia wartość nie może przechować; wpisz ciśnienie w psi lub bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>niejednoznaczna jednostka „%1”: zapisana jako jednostka wielkości %2, fizycznie odpowiada %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>„%1” odczytano jako %2; jest to także jednostka wielkości %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>nic nie wpisano</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>„%1” leży poniżej zera bezwzględnego</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>brak</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>nie można dodać %1 i %2: różne wielkości</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>nieoczekiwane „%1” w „%2”</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>brak „)” w „%1”</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>brak wartości w „%1”</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>wynik jest wielkością %1, a nie %2</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>nie można wyrazić %1 w „%2”</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>nieznane ustawienie wstępne „%1” (jedno z %2)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>uwaga: %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>uwaga: „%1” zachowuje współczynnik %2 dla zapisanych danych; fizycznie wynosi %3 %4</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>ostrzeżenie: %1 leży poniżej zera bezwzględnego (%2)</translation>
     </message>
 </context>
 </TS>

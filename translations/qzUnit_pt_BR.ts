@@ -1307,6 +1307,34 @@
         <translation>&apos;%1&apos;: os separadores em &apos;%2&apos; não formam um número nesta configuração regional</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>&apos;%1&apos; é convertido com o fator %2 %3 mantido para documentos salvos; sua definição dá %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>&apos;%1&apos; é lido com seu fator definido, %2 %3; documentos salvos mantêm %4 %3 para esta unidade</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>&apos;%1&apos; é uma pressão manométrica ou absoluta, cuja referência um valor não pode guardar; digite a pressão em psi ou bar</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>unidade ambígua &apos;%1&apos;: escrita como unidade de %2, fisicamente se lê como %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>&apos;%1&apos; é lido como %2; também é uma unidade de %3</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>nada foi digitado</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>&apos;%1&apos; está abaixo do zero absoluto</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>nenhuma</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>não é possível somar %1 e %2: grandezas diferentes</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; inesperado em &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>falta &apos;)&apos; em &apos;%1&apos;</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>valor ausente em &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>o resultado é de %1, não de %2</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>não é possível expressar %1 em &apos;%2&apos;</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>predefinição desconhecida &apos;%1&apos; (uma de %2)</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>nota: %1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>nota: &apos;%1&apos; mantém o fator %2 para dados armazenados; fisicamente é %3 %4</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>aviso: %1 está abaixo do zero absoluto (%2)</translation>
     </message>
 </context>
 </TS>

@@ -1307,6 +1307,34 @@
         <translation>“%1”：“%2”中的分隔符在此区域设置下不构成数字</translation>
     </message>
     <message>
+        <source>&apos;%1&apos; converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3</source>
+        <translation>“%1”按为已存文档保留的系数 %2 %3 换算；按定义应为 %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read with its defined factor, %2 %3; stored documents keep %4 %3 for it</source>
+        <translation>“%1”按其定义系数 %2 %3 读取；已存文档中该单位保留 %4 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a gauge or absolute pressure, whose reference a value cannot keep; type the pressure in psi or bar</source>
+        <translation>“%1”是表压或绝对压力，数值无法保存其参考基准；请以 psi 或 bar 输入压力</translation>
+    </message>
+    <message>
+        <source>ambiguous unit &apos;%1&apos;: written as a unit of %2, it reads physically as %3</source>
+        <translation>单位“%1”有歧义：写作%2的单位，但物理上读作 %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is read as %2; it is also a unit of %3</source>
+        <translation>“%1”读作%2；它也是%3的单位</translation>
+    </message>
+    <message>
+        <source>nothing was typed</source>
+        <translation>未输入任何内容</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lies below absolute zero</source>
+        <translation>“%1”低于绝对零度</translation>
+    </message>
+    <message>
         <source>none</source>
         <translation>无</translation>
     </message>
@@ -1487,8 +1515,24 @@
         <translation>无法将 %1 与 %2 相加：量纲不同</translation>
     </message>
     <message>
+        <source>unexpected &apos;%1&apos; in &apos;%2&apos;</source>
+        <translation>“%2”中有意外的“%1”</translation>
+    </message>
+    <message>
+        <source>missing &apos;)&apos; in &apos;%1&apos;</source>
+        <translation>“%1”中缺少“)”</translation>
+    </message>
+    <message>
         <source>missing value in &apos;%1&apos;</source>
         <translation>“%1”中缺少数值</translation>
+    </message>
+    <message>
+        <source>the result is of %1, not of %2</source>
+        <translation>结果属于 %1，而不是 %2</translation>
+    </message>
+    <message>
+        <source>cannot express %1 in &apos;%2&apos;</source>
+        <translation>无法以“%2”表示 %1</translation>
     </message>
     <message>
         <source>unknown dimension &apos;%1&apos; (see qzunit dimensions)</source>
@@ -1497,6 +1541,10 @@
     <message>
         <source>unknown preset &apos;%1&apos; (one of %2)</source>
         <translation>未知预设“%1”（可选 %2）</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>注意：%1</translation>
     </message>
     <message>
         <source>note: %1 read as %2 (also %3); choose another with --dimension</source>
@@ -1553,10 +1601,6 @@
     <message>
         <source>note: &apos;%1&apos; keeps the factor %2 for stored data; physically it is %3 %4</source>
         <translation>注意：“%1”为已存储的数据保留系数 %2；按物理定义为 %3 %4</translation>
-    </message>
-    <message>
-        <source>warning: %1 lies below absolute zero (%2)</source>
-        <translation>警告：%1 低于绝对零度（%2）</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 /*!
@@ -12,6 +13,12 @@
   given one, fractions and mixed numbers, unit symbols and names in their
   plural, UK, ASCII and translated spellings, SI prefixes, compound units
   and sums such as "5 ft 3 in". qzUnitValue::fromString() is built on it.
+
+  Where a reading could be wrong it is refused with a suggestion: symbols
+  and prefixes are read in their exact case ("nm" is the nanometre, "kn"
+  is refused), names also in any case where that leaves one unit. Typed text
+  means a unit as defined, also where a row keeps another factor for stored
+  documents; the reading then says so in its notes.
 
   The spellings are indexed once and again whenever the loaded translation
   changes; reading is safe from several threads at once.
@@ -33,7 +40,8 @@ public:
         NoCataloguedDimension, //!< a compound unit whose physical dimension has no class
         DivisionByZero,        //!< a fraction with the denominator 0
         AmbiguousNumber,       //!< the number reads differently in the C locale and in the locale given
-        MalformedNumber        //!< separators that make no number in the C locale nor in the locale given
+        MalformedNumber,       //!< separators that make no number in the C locale nor in the locale given
+        GaugePressure          //!< a gauge or absolute pressure ("psig"), whose reference a value cannot keep
     };
 
     //! One way to read a unit text: a dimension, the table row that stands
@@ -43,7 +51,7 @@ public:
         qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined; //!< the dimension read
         int unitIndex = 0;   //!< the row that stands for the unit; 0 for a unit that is no row
         double factor = 1.0; //!< a number in the text's unit times this is the number in the row's unit
-        bool isRow = true;   //!< whether the text names the row itself (factor 1)
+        bool isRow = true;   //!< whether the text is the row's own symbol or name (factor 1)
     };
 
     //! What a text was read as.
@@ -55,6 +63,11 @@ public:
         //! When a preference chose among several dimensions that share the
         //! unit: all of them, the chosen one first; empty otherwise.
         QVector<qzUnitSystem::Dimension> alternatives;
+        //! What a reader should know about a reading that succeeded, in the
+        //! loaded translation: a factor kept for stored documents that was
+        //! used or set aside, a dimension chosen among several, a
+        //! temperature below absolute zero.
+        QStringList notes;
     };
 
     //! Reads \a text as a value, in \a dimension unless that is Undefined;
@@ -65,8 +78,10 @@ public:
 
     /*!
       Every reading of a unit text without a number, one per dimension (only
-      \a dimension unless that is Undefined), the preferred one first. On
-      failure the list is empty and \a error and \a message say why.
+      \a dimension unless that is Undefined), the preferred one first; a row
+      that keeps another factor than its definition for stored documents is
+      read as defined, in unit 0 with that factor. On failure the list is
+      empty and \a error and \a message say why.
     */
     static QVector<Unit> units(const QString& text, qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
                                Error* error = nullptr, QString* message = nullptr);

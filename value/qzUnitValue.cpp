@@ -2,7 +2,6 @@
 
 #include "qzFFFUnit.h"
 #include "qzUnitCatalogue.h"
-#include "qzUnitParser.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -349,22 +348,6 @@ QDebug operator<<(QDebug debug, const qzUnitValue& value)
     debug.nospace().noquote() << "qzUnitValue(" << qzUnitSystem::dimensionKey(value.dimension()) << ", "
                               << value.valueSymbolString('g', QLocale::FloatingPointShortest) << ')';
     return debug;
-}
-
-// ---- Reading typed text ----------------------------------------------------
-
-qzUnitValue qzUnitValue::fromString(const QString& text, qzUnitSystem::Dimension dimension, QString* errorMessage)
-{
-    return fromString(text, QLocale::c(), dimension, errorMessage);
-}
-
-qzUnitValue qzUnitValue::fromString(const QString& text, const QLocale& locale, qzUnitSystem::Dimension dimension,
-                                    QString* errorMessage)
-{
-    const qzUnitParser::Result result = qzUnitParser::parse(text, locale, dimension);
-    if (errorMessage && result.error != qzUnitParser::NoError)
-        *errorMessage = result.message;
-    return result.value;
 }
 
 namespace {

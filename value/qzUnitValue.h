@@ -212,8 +212,9 @@ public:
       Reads a value a person typed: a number in the C locale, then a unit
       ("12.5 mm", "12.5mm", "-3e2 Inch"). Also read: fractions and mixed
       numbers ("1 1/2 in"), plural, UK, ASCII and translated spellings of
-      units ("metres", "um", "degC"), any case where that leaves one unit,
-      SI prefixes and compound units ("kN", "g/cm^3"), sums ("5 ft 3 in", in
+      units ("metres", "um", "degC"), symbols and prefixes in their exact
+      case and names in any case where that leaves one unit, SI prefixes
+      and compound units ("kN", "g/cm^3"), sums ("5 ft 3 in", in
       the unit of the last term) and, with \a dimension given, a bare number
       in that dimension's view unit. With \a dimension other than Undefined
       only that dimension's units are considered; a unit several dimensions
@@ -228,6 +229,14 @@ public:
     static qzUnitValue fromString(const QString& text, const QLocale& locale,
                                   qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined,
                                   QString* errorMessage = nullptr);
+    /*!
+      As above, and \a notes says, in the loaded translation, what a reader
+      should know about a reading that succeeded: a factor kept for stored
+      documents that was used or set aside, a dimension chosen among several,
+      a temperature below absolute zero. Empty when there is nothing to say.
+    */
+    static qzUnitValue fromString(const QString& text, const QLocale& locale, qzUnitSystem::Dimension dimension,
+                                  QString* errorMessage, QStringList* notes);
 
     // XML element "UnitValue"; reader and writer in qzUnitValueXmlReaderWriter.h.
     class XmlReaderWriter;

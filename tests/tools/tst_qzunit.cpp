@@ -72,7 +72,11 @@ void tst_qzunit::results_data()
     QTest::newRow("show defaults to SI") << words("show 1 km") << "1000.0 m" << 0;
     QTest::newRow("show Imperial glued") << words("show 2.54cm --preset Imperial") << "25.4 mm" << 0;
     QTest::newRow("show USCommon precision 10") << words("show 1 m --preset USCommon --precision 10") << "39.37007874 in" << 0;
-    QTest::newRow("note on a kept factor") << words("convert 1 BTU/(ft²·h·R) W/(m²·K) --precision 4") << QStringLiteral("6.352e+06 W/(m²·K)") << 1;
+    QTest::newRow("typed kept factor read as defined, with a note") << words("convert 1 BTU/(ft²·h·R) W/(m²·K) --precision 4") << QStringLiteral("5.678 W/(m²·K)") << 1;
+    QTest::newRow("calc with parentheses") << (words("calc") << QStringLiteral("(3 ft + 4 in) * 2") << QStringLiteral("in")) << "80.0 in" << 0;
+    QTest::newRow("calc nested groups and precedence") << (words("calc") << QStringLiteral("((1 m + 1 m) * 3 + 4 m) / 2")) << "5.0 m" << 0;
+    QTest::newRow("calc --dimension") << (words("calc --dimension Torque") << QStringLiteral("10 N * 2 m")) << QStringLiteral("20.0 N·m") << 0;
+    QTest::newRow("calc target read as given") << (words("calc --dimension Energy") << QStringLiteral("10 N * 2 m") << QStringLiteral("N*m")) << "20.0 N*m" << 0;
     QTest::newRow("below absolute zero") << words("convert -300 °C K --dimension Temperature") << "-26.85 K" << 1;
     QTest::newRow("bytes in exponent notation") << words("bytes 1e6") << "977 kB" << 0;
     QTest::newRow("language in capitals, headers translated") << words("units Percent --lang DE")
@@ -136,6 +140,10 @@ void tst_qzunit::mentions_data()
     error("unknown option", words("convert --bogus 1 m in"), "bogus");
     error("option the command does not read", words("convert 1 m in --preset SI"), "preset");
     error("unknown unit with a suggestion", words("convert 1 rmp rad/s"), "did you mean 'Rpm'");
+    QTest::newRow("calc --help gives its grammar") << words("calc --help") << 0 << words("parentheses precedence TARGET N*m");
+    error("calc unbalanced group", words("calc") << QStringLiteral("(1 m + 2 m"), "missing ')'");
+    error("calc result of another dimension", words("calc --dimension Mass") << QStringLiteral("1 m"), "not of Mass");
+    error("gauge pressure refused", words("convert 30 psig bar"), "gauge");
     error("calc of no dimension", words("calc") << QStringLiteral("1 m * 1 kg"), "M·L");
     error("different dimensions", words("convert 1 m kg"), "(Length) to 'kg' (Mass)");
     error("bytes of a length", words("bytes 3 m"), "'m'");

@@ -4,7 +4,9 @@
 // right, and the kept factors are those stored documents were written with.
 // unitsMapping.txt maps each unit to a units expression; unit 0 also gives the
 // dimension's exponents and SI factor.
+#include <qzUnitAliases.h>
 #include <qzUnitExponents.h>
+#include <qzUnitParser.h>
 #include <qzUnitSystem.h>
 
 #include "checks.h"
@@ -52,6 +54,8 @@ private slots:
     void factors();
     void kept_data();
     void kept() { checkResult(); }
+    void aliases_data();
+    void aliases();
 };
 
 // One row per unit of the catalogue; the mapping names each once, with its symbol.
@@ -131,6 +135,44 @@ void tst_qzUnitPhysicalFactors::kept_data()
     result("1/ksi multiplies", converted(S::TripCoefficient, 1, 0), 6.894689475729317, 0.0);
     result("BTU as heat", converted(S::Heat, 4, 0), 1055.0559, 0.0);
     result("BTU/(ft2 h R)", converted(S::HeatTransferCoefficient, 2, 0), 6351559.95, 1e-9);
+}
+
+// Every alias of typed text reads as the GNU units expression beside it,
+// through the unit's defined factor; refused ones are refused.
+void tst_qzUnitPhysicalFactors::aliases_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("expression");
+    for (const qzUnitAlias* alias = qzUnitAliases::begin(); alias != qzUnitAliases::begin() + qzUnitAliases::count(); ++alias) {
+        QTest::newRow(alias->text) << QString::fromUtf8(alias->text) << QString::fromUtf8(alias->target)
+                                   << QString::fromUtf8(alias->units);
+    }
+}
+
+void tst_qzUnitPhysicalFactors::aliases()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, target);
+    QFETCH(QString, expression);
+    qzUnitParser::Error error = qzUnitParser::NoError;
+    const QVector<qzUnitParser::Unit> read = qzUnitParser::units(text, qzUnitSystem::Undefined, &error);
+    if (target.isEmpty()) {
+        QVERIFY(read.isEmpty() && (error == qzUnitParser::GaugePressure || error == qzUnitParser::AmbiguousUnit));
+        return;
+    }
+    QVERIFY2(!read.isEmpty(), "not read");
+    const qzUnitParser::Unit unit = read.first();
+    if (expression == QLatin1String("-")) { // a scale without a factor: the target's unit
+        const qzUnitParser::Unit meant = qzUnitParser::units(target).value(0);
+        QVERIFY(unit.dimension == meant.dimension && unit.unitIndex == meant.unitIndex && unit.factor == meant.factor);
+        return;
+    }
+    const auto d = unit.dimension;
+    const double si = unit.factor * qzUnitSystem::physicalFactor(d, unit.unitIndex) * qzUnitSystem::siFactor(d);
+    QString answer;
+    const double reference = unitsProgram(expression, siUnit(qzUnitSystem::exponents(d), d == qzUnitSystem::OfInformation), &answer);
+    QVERIFY2(closeTo(si, reference, 1e-9), qPrintable(QStringLiteral("%1; read as %2").arg(answer).arg(si, 0, 'g', 17)));
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitPhysicalFactors)

@@ -1,6 +1,9 @@
 // Typed values: each row an input, the dimension asked for, and either the
 // dimension and the value in unit 0 it must give or the error it must give.
-// Expected values come from the physical definitions of the units (GNU units).
+// Expected values come from the physical definitions of the units (GNU units
+// expressions in the comments). The traps are grouped by what could read
+// them silently wrong: case, factors kept for stored documents, symbols
+// that read as other physics, engineering spellings.
 #include "checks.h"
 
 #include <qzUnitParser.h>
@@ -15,6 +18,10 @@ class tst_qzUnitParser : public QObject
 private slots:
     void reads_data();
     void reads();
+    void notes_data();
+    void notes();
+    void suggestionsStayInTheDimension_data();
+    void suggestionsStayInTheDimension();
     void translated();
 };
 
@@ -26,7 +33,7 @@ void tst_qzUnitParser::reads_data()
     QTest::addColumn<int>("error");
     QTest::addColumn<int>("dimension");
     QTest::addColumn<double>("unitZero");
-    QTest::addColumn<QString>("message"); // the whole message where it matters, else empty
+    QTest::addColumn<QString>("message"); // a part of the message where it matters, else empty
     const auto value = [](const char* text, int dimension, double unitZero, int asked = -1, const char* locale = "C") {
         QTest::newRow(text) << QString::fromUtf8(text) << QString::fromLatin1(locale) << asked
                             << int(qzUnitParser::NoError) << dimension << unitZero << QString();
@@ -35,7 +42,7 @@ void tst_qzUnitParser::reads_data()
         QTest::newRow(text) << QString::fromUtf8(text) << QStringLiteral("C") << asked << int(kind) << -1 << 0.0 << QString::fromUtf8(message);
     };
     value("12.5 mm", D::Length, 0.0125);
-    value("12.5 MM", D::Length, 0.0125);
+    value("3 INCH", D::Length, 0.0762); // a name in any case
     value("3 feet", D::Length, 0.9144);
     value("2 inches", D::Length, 0.0508);
     value("2 metres", D::Length, 2.0);
@@ -83,10 +90,71 @@ void tst_qzUnitParser::reads_data()
     error("3 ft 4", qzUnitParser::TextAfterUnit);
     error("3 ft 4 kg", qzUnitParser::DifferentDimensions);
     error("3 kft", qzUnitParser::UnknownUnit);
-    error("", qzUnitParser::NoNumber);
+    error("", qzUnitParser::NoNumber, "nothing was typed");
+    error("  ", qzUnitParser::NoNumber, "nothing was typed");
     error("5 (((", qzUnitParser::UnknownUnit);
     error("5 kg·m", qzUnitParser::NoCataloguedDimension);
     error("5 N/m^2", qzUnitParser::WrongDimension, "", D::Length);
+
+    // Case: symbols and prefixes only as written; names in any case.
+    value("1 nm", D::Length, 1e-9);
+    value("500 nm", D::Length, 5e-7, D::Length);
+    value("3 Nm", D::Torque, 3.0, D::Torque);
+    value("2 MILLIMETERS", D::Length, 0.002);
+    error("1 NM", qzUnitParser::UnknownUnit, "'Nm'");
+    error("1 kn", qzUnitParser::UnknownUnit, "unknown unit 'kn'; did you mean 'kN'");
+    error("1 mb", qzUnitParser::UnknownUnit);
+    error("1 Gb", qzUnitParser::UnknownUnit, "'GB'");
+    error("250 MG", qzUnitParser::UnknownUnit, "'Mg'", D::Mass);
+    error("12.5 MM", qzUnitParser::UnknownUnit, "did you mean 'mm'");
+    error("1 mpa", qzUnitParser::UnknownUnit, "'MPa'"); // milli- or megapascal: refused
+    error("1 KB", qzUnitParser::UnknownUnit);
+    error("1 PB", qzUnitParser::UnknownUnit); // the byte's rows count in powers of two
+
+    // Kept factors: typed text means the unit as defined.
+    value("1 kg/in²", D::Stress, 15200.3379007, D::Stress);        // kgf/in^2
+    value("1 kgf/in^2", D::Stress, 15200.3379007);
+    value("10 BTU/(ft²·h·R)", D::HeatTransferCoefficient, 56.7826334111, D::HeatTransferCoefficient);
+    value("5 ipm/s", D::Acceleration, 0.00211666666667);                // in/min/s
+    value("1 1/ksi", D::TripCoefficient, 0.14503773773);                // 1/ksi in 1/MPa
+    value("2 lb", D::Mass, 0.90718476); // the kept pound, within 1e-7 of the defined one
+
+    // Symbols whose text reads as other physics than their row.
+    value("1 (kg·m²)/s²", D::Energy, 1.0);
+    value("1 (kg·m²)/s²", D::Power, 1.0, D::Power); // the library's own text in its field
+    value("1 kg/m²", D::MomentOfInertia, 1.0, D::MomentOfInertia);
+    value("1 kcal/(kg\u00B7C)", D::SpecificHeatCapacity, 4.1868); // also a row of ThermalConductivity
+    error("1 kg/in²", qzUnitParser::AmbiguousUnit, "Stress");
+    error("1 kg/m²", qzUnitParser::AmbiguousUnit);
+
+    // Engineering spellings (GNU units: hp, mmHg, inHg, thou, kip, knot, gal/min, rev/min).
+    value("10 hp", D::Power, 7456.99871582);
+    value("2 mmHg", D::Stress, 266.64477483);
+    value("1 inHg", D::Stress, 3386.38864034);
+    value("0.5 thou", D::Length, 1.27e-05);
+    value("2 kip", D::Force, 8896.44323052);
+    value("3 kNm", D::Torque, 3000.0, D::Torque);
+    value("100 in-lb", D::Torque, 11.2984829028, D::Torque);
+    value("30 ft-lb", D::Torque, 40.6745384499, D::Torque);
+    value("10 knots", D::Speed, 5.14444444444);
+    value("10 GPM", D::VolumePerTime, 0.000630901964);
+    value("100 degree F", D::Temperature, 310.927777778, D::Temperature);
+    value("3000 r/min", D::AngularVelocity, 314.159265359);
+    value("3000 RPM", D::AngularVelocity, 314.159265359);
+    value("3000 1/min", D::AngularVelocity, 314.159265359, D::AngularVelocity); // revolutions
+    value("3000 min^-1", D::AngularVelocity, 314.159265359, D::AngularVelocity);
+    value("1 sq ft", D::Area, 0.09290304);
+    value("1 cu in", D::Volume, 1.6387064e-05);
+    value("50 W/m·K", D::ThermalConductivity, 50.0); // all after "/" is the denominator
+    value("20 W/m\u00B2K", D::HeatTransferCoefficient, 20.0);         // a unit glued to a power
+    value("5 ft lb", D::Torque, 6.77908974166, D::Torque);               // 5 ft lbf
+    value("20 \u00B0 C", D::Temperature, 293.15, D::Temperature);
+    value("1.5 kJ/mm", D::EnergyLength, 15000.0); // written as the heat input's J/cm, not as a force
+    value("460 J/kg·K", D::SpecificHeatCapacity, 0.46);
+    error("30 psig", qzUnitParser::GaugePressure);
+    error("2 bara", qzUnitParser::GaugePressure);
+    error("1 ton", qzUnitParser::AmbiguousUnit, "2000 lb");
+    error("1 g0", qzUnitParser::UnknownUnit);
 }
 
 void tst_qzUnitParser::reads()
@@ -101,7 +169,7 @@ void tst_qzUnitParser::reads()
     const qzUnitParser::Result result = qzUnitParser::parse(text, QLocale(locale), D(asked));
     QCOMPARE(int(result.error), error);
     QCOMPARE(result.message.isEmpty(), error == qzUnitParser::NoError);
-    QVERIFY2(message.isEmpty() || result.message == message, qPrintable(result.message));
+    QVERIFY2(result.message.contains(message), qPrintable(result.message));
     QCOMPARE(int(result.value.dimension()), dimension);
     if (error == qzUnitParser::NoError)
         QVERIFY2(closeTo(result.value.value(0), unitZero, 1e-7), qPrintable(QString::number(result.value.value(0), 'g', 17)));
@@ -113,6 +181,59 @@ void tst_qzUnitParser::reads()
     QVERIFY(read.isUndefined() || read.value() == result.value.value());
 }
 
+// What a successful reading notes: kept factors used or set aside, a
+// dimension chosen, a temperature below absolute zero; nothing otherwise.
+void tst_qzUnitParser::notes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<QString>("note"); // a part of the only note; empty for none
+    QTest::newRow("plain") << QStringLiteral("3 ft 4 in") << -1 << QString();
+    QTest::newRow("kept used") << QStringLiteral("1 mi") << -1 << QStringLiteral("1609.34419224 m kept");
+    QTest::newRow("kept avoided") << QStringLiteral("1 kg/in²") << int(D::Stress) << QStringLiteral("defined factor, 15200.3379007 Pa");
+    QTest::newRow("preference") << QStringLiteral("25 degC") << -1 << QStringLiteral("is read as Temperature");
+    QTest::newRow("below absolute zero") << QStringLiteral("-500 °F") << int(D::Temperature) << QStringLiteral("below absolute zero");
+}
+
+void tst_qzUnitParser::notes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, asked);
+    QFETCH(QString, note);
+    QStringList notes{QStringLiteral("stale")};
+    QString error;
+    QVERIFY(!qzUnitValue::fromString(text, QLocale::c(), D(asked), &error, &notes).isUndefined());
+    QCOMPARE(notes.size(), note.isEmpty() ? 0 : 1);
+    QVERIFY2(note.isEmpty() || notes.first().contains(note), qPrintable(notes.value(0)));
+}
+
+// Suggestions for a mistyped unit in a field name only units of that field.
+void tst_qzUnitParser::suggestionsStayInTheDimension_data()
+{
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<int>("asked");
+    QTest::newRow("mmm in a length") << QStringLiteral("mmm") << int(D::Length);
+    QTest::newRow("kn in a force") << QStringLiteral("kn") << int(D::Force);
+    QTest::newRow("MG in a mass") << QStringLiteral("MG") << int(D::Mass);
+    QTest::newRow("mpa in a stress") << QStringLiteral("mpa") << int(D::Stress);
+    QTest::newRow("celsuis in a temperature") << QStringLiteral("celsuis") << int(D::Temperature);
+}
+
+void tst_qzUnitParser::suggestionsStayInTheDimension()
+{
+    QFETCH(QString, unit);
+    QFETCH(int, asked);
+    const qzUnitParser::Result result = qzUnitParser::parse(QStringLiteral("1 ") + unit, QLocale::c(), D(asked));
+    QCOMPARE(int(result.error), int(qzUnitParser::UnknownUnit));
+    const int start = result.message.indexOf(QLatin1Char('?'));
+    const QStringList suggested = result.message.section(QLatin1String("did you mean "), 1).chopped(1).split(QLatin1String(", "));
+    QVERIFY2(start > 0, qPrintable(result.message));
+    for (QString suggestion : suggested) {
+        suggestion = suggestion.mid(1, suggestion.size() - 2); // unquoted
+        QVERIFY2(!qzUnitParser::units(suggestion, D(asked)).isEmpty(), qPrintable(result.message));
+    }
+}
+
 // Under a German translation messages are German (its names are read, as
 // every catalogue's are in tst_qzUnitCatalogues); without it, English again.
 void tst_qzUnitParser::translated()
@@ -122,8 +243,11 @@ void tst_qzUnitParser::translated()
     QCoreApplication::installTranslator(&german);
     QString message;
     qzUnitValue::fromString(QStringLiteral("3 furlong"), D::Undefined, &message);
+    // The German plurals read while the catalogue is installed.
+    const qzUnitValue plural = qzUnitValue::fromString(QStringLiteral("2 Stunden 30 Minuten"));
     QCoreApplication::removeTranslator(&german);
     QVERIFY2(message.startsWith(QStringLiteral("unbekannte Einheit")), qPrintable(message));
+    QCOMPARE(plural.value(0), 9000.0);
     QVERIFY(qzUnitValue::fromString(QStringLiteral("3 Fuß")).isUndefined());
 }
 

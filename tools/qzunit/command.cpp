@@ -50,8 +50,8 @@ qzUnitValue readValue(const Invocation& invocation, const QString& text, qzUnitS
     const qzUnitParser::Result result = qzUnitParser::parse(text, QLocale::c(), restriction);
     if (result.error != qzUnitParser::NoError)
         throw UserError{result.message};
-    if (!result.alternatives.isEmpty())
-        noteChoice(invocation, QStringLiteral("'%1'").arg(text), result.alternatives);
+    for (const QString& note : result.notes)
+        report(invocation, QCoreApplication::translate("qzunit", "note: %1").arg(note));
     return result.value;
 }
 

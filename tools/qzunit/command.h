@@ -65,6 +65,7 @@ struct Command
     int maxArguments;
     unsigned options; // OptionFlag values
     void (*run)(const Invocation& invocation);
+    const char* help = nullptr; // what "qzunit NAME --help" adds to the usage
 };
 
 void runConvert(const Invocation& invocation);
@@ -88,8 +89,7 @@ QString presetNames();
 //! A typed value ("12.5 mm", "3 ft 4 in", "1000 kg/m^3"), only in
 //! \a restriction unless that is Undefined; a user error when unreadable.
 QVector<qzUnitValue> readValue(const QString& text, qzUnitSystem::Dimension restriction);
-//! As above; when a preference chose among several dimensions, a note on
-//! the invocation's error stream says so.
+//! As above; the reading's notes go to the invocation's error stream.
 qzUnitValue readValue(const Invocation& invocation, const QString& text, qzUnitSystem::Dimension restriction);
 //! Every reading of a unit text, one per dimension, the preferred first.
 QVector<qzUnitParser::Unit> readUnit(const QString& text, qzUnitSystem::Dimension restriction);
@@ -102,6 +102,7 @@ struct Conversion
     int target;
     double factor = 1.0; // from the target unit to the row target, for units that are no row
     QString targetText;  // how a unit that is no row is written
+    QStringList notes;   // what the reading of the value noted
 };
 //! Reads "VALUE [UNIT] TARGET" from the arguments, in \a restriction unless that is Undefined.
 Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension restriction);

@@ -21,13 +21,13 @@ Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension 
     // A unit that several dimensions share is settled by the other unit
     // whenever the two have one dimension in common, else by a preference.
     QVector<qzUnitSystem::Dimension> common;
-    QVector<qzUnitValue> values;
+    QVector<qzUnitParser::Result> values;
     QVector<qzUnitParser::Unit> targets;
     for (const qzUnitParser::Unit& unit : units) {
         const qzUnitParser::Result reading = qzUnitParser::parse(valueText, QLocale::c(), unit.dimension);
         if (reading.error == qzUnitParser::NoError) {
             common.append(unit.dimension);
-            values.append(reading.value);
+            values.append(reading);
             targets.append(unit);
         }
     }
@@ -45,9 +45,10 @@ Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension 
             throw ambiguity(conversionText, common);
         common.move(chosen, 0);
         noteChoice(invocation, conversionText, common);
-        return Conversion{values.at(chosen), targets.at(chosen).unitIndex, targets.at(chosen).factor, target};
+        return Conversion{values.at(chosen).value, targets.at(chosen).unitIndex, targets.at(chosen).factor, target,
+                          values.at(chosen).notes};
     }
-    return Conversion{values.first(), targets.first().unitIndex, targets.first().factor, target};
+    return Conversion{values.first().value, targets.first().unitIndex, targets.first().factor, target, values.first().notes};
 }
 
 // convert VALUE [UNIT] TARGET: the value in another unit of its dimension.
@@ -55,7 +56,7 @@ void runConvert(const Invocation& invocation)
 {
     const Options& options = invocation.options;
     const Conversion conversion = readConversion(invocation, options.dimension);
-    noteConversion(invocation, conversion.value, conversion.target);
+    noteConversion(invocation, conversion.notes, conversion.value, conversion.target);
     if (conversion.factor == 1.0) {
         invocation.out << conversion.value.valueSymbolString(conversion.target, options.format, options.precision) << '\n';
         return;

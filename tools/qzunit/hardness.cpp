@@ -29,7 +29,7 @@ void runHardness(const Invocation& invocation)
     const Options& options = invocation.options;
     const Conversion conversion = readConversion(invocation, qzUnitSystem::Hardness);
     const qzUnitValue result = conversion.value.copyTo(conversion.target);
-    noteConversion(invocation, conversion.value, conversion.target);
+    noteConversion(invocation, conversion.notes, conversion.value, conversion.target);
     warnOutsideRange(invocation, conversion.value);
     warnOutsideRange(invocation, result);
     invocation.out << result.valueSymbolString(options.format, options.precision) << '\n';

@@ -23,7 +23,20 @@ const Command Commands[] = {
     {"convert", "VALUE [UNIT] TARGET", "Converts a value to another unit of its dimension.", 2, 16,
      DimensionOption | FormatOption | PrecisionOption, &runConvert},
     {"calc", "EXPRESSION [TARGET]", "Evaluates products, quotients and sums of values (\"10 N * 2 m\").", 1, 2,
-     FormatOption | PrecisionOption, &runCalc},
+     DimensionOption | FormatOption | PrecisionOption, &runCalc,
+     "EXPRESSION is one argument: values, plain numbers, operators and parentheses.\n"
+     "  a + b, a - b        sum and difference, in the unit of b; same dimension\n"
+     "  a * b, a / b        product and quotient (also \u00D7 \u00B7 \u00F7); before sums\n"
+     "  ( ... )             a group, evaluated first\n"
+     "Operators stand between blanks: \"10 N * 2 m\" is a product, while \"N*m\"\n"
+     "and \"W/(m^2*K)\" are units. A value is a number and a unit (12.5 mm,\n"
+     "3 ft 4 in); a plain number scales a value. Evaluation is left to right\n"
+     "within a precedence level.\n"
+     "TARGET is a unit as typed: a unit's own symbol or name gives that unit\n"
+     "in whichever dimension of the result's physics has it (N*m a torque,\n"
+     "J an energy); another unit (BTU/h) is written as given.\n"
+     "--dimension takes the result in that dimension of the same physics.\n"
+     "Example: qzunit calc \"(3 ft + 4 in) * 2 lbf\" ft*lbf"},
     {"dimensions", "", "Lists the dimensions.", 0, 0, 0, &runDimensions},
     {"units", "DIMENSION", "Lists the units of a dimension; marks the SI and the view unit.", 1, 1,
      PresetOption, &runUnits},
@@ -82,8 +95,9 @@ QString description()
     text += QStringLiteral(
         "\nA value is a number in the C locale and a unit, in one argument (12.5mm)\n"
         "or more (12.5 mm, 3 ft 4 in, 1 1/2 in); negative numbers need no escaping.\n"
-        "Units are named by symbol or name in any case, plural or spelling (mm,\n"
-        "metres, um, degC), with SI prefixes or compound (kN, g/cm^3, W/(m^2*K)).\n"
+        "Units are named by symbol as written or by name in any case, plural or\n"
+        "spelling (mm, metres, um, degC), with SI prefixes or compound (kN,\n"
+        "g/cm^3, W/(m^2*K)); what could be misread is refused with a suggestion.\n"
         "A unit that several dimensions share is settled by the other unit of a\n"
         "conversion when the two have one dimension in common, else by the\n"
         "preferred dimension, with a note; choose another with --dimension.\n"
@@ -240,6 +254,15 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         throw UserError{parser.errorText()};
     // No Qt options of their own here: --help-all shows the same text.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // "qzunit calc --help": the command's own grammar where it has one.
+        const QString named = parser.positionalArguments().value(0);
+        for (const Command& command : Commands) {
+            if (named == QLatin1String(command.name) && command.help) {
+                out << "Usage: qzunit " << command.name << ' ' << command.synopsis << "\n\n"
+                    << QString::fromUtf8(command.help) << '\n';
+                return 0;
+            }
+        }
         out << parser.helpText();
         return 0;
     }

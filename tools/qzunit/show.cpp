@@ -10,6 +10,6 @@ void runShow(const Invocation& invocation)
     const QString text = invocation.arguments.join(QLatin1Char(' '));
     const qzUnitValue value = readValue(invocation, text, options.dimension);
     qzUnitSystem::setViewUnits(qzUnitSystem::getUnitIndices(options.preset));
-    noteConversion(invocation, value, qzUnitSystem::viewUnitIndex(value.dimension()));
+    noteConversion(invocation, QStringList(), value, qzUnitSystem::viewUnitIndex(value.dimension()));
     invocation.out << value.viewValueSymbolString(options.format, options.precision) << '\n';
 }
