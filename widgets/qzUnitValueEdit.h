@@ -1,0 +1,125 @@
+#ifndef QZUNITVALUEEDIT_H
+#define QZUNITVALUEEDIT_H
+
+#include "qzUnitWidgetsGlobal.h"
+
+#include "qzUnitValue.h"
+
+#include <QWidget>
+
+class QLineEdit;
+
+/*!
+  A field for one value of a dimension: the user types a number and
+  optionally a unit ("12,5", "1 in", "3 ft 4 in") into a line edit, which is
+  the field's focus proxy.
+
+  The stored value changes only when the user commits an edited text (Return,
+  Enter, leaving the field, or each keystroke with keyboardTracking()), a
+  step, or the host calls setValue(): focus changes, a change of the shown
+  unit or of the view units, and a retranslation show the value anew and
+  never touch its number. While focused the text holds every digit needed
+  to read back as the same double; otherwise precision() significant digits.
+*/
+class QZUNIT_WIDGETS_EXPORT qzUnitValueEdit : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(qzUnitValue value READ value WRITE setValue NOTIFY valueChanged USER true)
+    Q_PROPERTY(int unitIndex READ unitIndex WRITE setUnitIndex)
+    Q_PROPERTY(int precision READ precision WRITE setPrecision)
+    Q_PROPERTY(double singleStep READ singleStep WRITE setSingleStep)
+    Q_PROPERTY(bool keyboardTracking READ keyboardTracking WRITE setKeyboardTracking)
+    Q_PROPERTY(bool acceptableInput READ hasAcceptableInput)
+    Q_PROPERTY(QString text READ text)
+
+public:
+    //! A field of no dimension yet; setDimension() gives it one.
+    explicit qzUnitValueEdit(QWidget* parent = nullptr);
+    //! A field for values of \a dimension, holding 0 in its view unit.
+    explicit qzUnitValueEdit(qzUnitSystem::Dimension dimension, QWidget* parent = nullptr);
+    ~qzUnitValueEdit() override;
+
+    //! The committed value, in the unit it was set or typed in.
+    qzUnitValue value() const;
+
+    //! The dimension of the field.
+    qzUnitSystem::Dimension dimension() const;
+    //! Makes the field one of \a dimension; its value becomes 0 in the shown unit.
+    void setDimension(qzUnitSystem::Dimension dimension);
+
+    //! The unit shown; -1 (the default) for the dimension's view unit.
+    int unitIndex() const;
+    //! Shows \a unitIndex, or the view unit (followed when it changes) for -1.
+    void setUnitIndex(int unitIndex);
+
+    //! Significant digits shown while the field is not being edited (default 6).
+    int precision() const;
+    //! Sets the digits shown while not editing, 1 to 17.
+    void setPrecision(int precision);
+
+    //! The smallest value accepted; undefined for no bound.
+    qzUnitValue minimum() const;
+    //! Sets the smallest value, in any unit of the dimension.
+    void setMinimum(const qzUnitValue& minimum);
+    //! The largest value accepted; undefined for no bound.
+    qzUnitValue maximum() const;
+    //! Sets the largest value, in any unit of the dimension.
+    void setMaximum(const qzUnitValue& maximum);
+
+    //! The step of the arrow keys and the wheel, in the shown unit (default 1).
+    double singleStep() const;
+    //! Sets the step in the shown unit.
+    void setSingleStep(double step);
+    //! Adds \a steps single steps in the shown unit, clamped to the bounds.
+    void stepBy(int steps);
+
+    //! Whether each acceptable keystroke commits (default false).
+    bool keyboardTracking() const;
+    //! Sets whether each acceptable keystroke commits.
+    void setKeyboardTracking(bool tracking);
+
+    //! Whether the text can be committed as it stands.
+    bool hasAcceptableInput() const;
+    //! Why the text cannot be committed, translated; empty while it can.
+    QString errorMessage() const;
+    //! The text as shown.
+    QString text() const;
+    //! The line edit the user types into.
+    QLineEdit* lineEdit() const;
+
+    //! The size of a line edit.
+    QSize sizeHint() const override;
+    //! The minimum size of a line edit.
+    QSize minimumSizeHint() const override;
+
+public slots:
+    //! Stores \a value as given (a value of another dimension is taken in
+    //! the field's shown unit) and shows it.
+    void setValue(const qzUnitValue& value);
+
+signals:
+    //! The committed value changed.
+    void valueChanged(const qzUnitValue& value);
+    //! Return, Enter or leaving the field ended an edit.
+    void editingFinished();
+    //! A text could not be committed, for \a message.
+    void inputRejected(const QString& message);
+
+protected:
+    //! Retranslation and locale changes show the value anew.
+    void changeEvent(QEvent* event) override;
+    //! Up, Down, PageUp, PageDown step; Escape restores the committed text.
+    void keyPressEvent(QKeyEvent* event) override;
+    //! The wheel steps.
+    void wheelEvent(QWheelEvent* event) override;
+    //! Focus of the line edit, and the keys it would otherwise take.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    //! The frame that marks a text that cannot be committed.
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    class Private;
+    Private* d;
+};
+
+#endif // QZUNITVALUEEDIT_H
