@@ -1,8 +1,11 @@
-// Values are plain objects: threads that each work on their own values, with
-// the view units left alone, share nothing that is written. The first uses of
-// the process-wide state may race. Built with -fsanitize=thread this test is
-// the race check; without it, it still compares every thread's results.
+// Values are plain objects: threads that each work on their own values share
+// nothing that is written. The first uses of the process-wide state may race,
+// and one thread may change the view units while others read them. Built
+// with -fsanitize=thread this test is the race check; without it, it still
+// compares every thread's results.
+#include <qzUnitLength.h>
 #include <qzUnitValue.h>
+#include <qzViewUnitsNotifier.h>
 
 #include <QtTest>
 
@@ -40,6 +43,7 @@ class tst_qzUnitThreads : public QObject
 
 private slots:
     void firstUseRaces();
+    void viewUnitsChangeWhileRead();
 };
 
 // Nothing has used the global unit system yet: threads race for its creation
@@ -77,6 +81,56 @@ void tst_qzUnitThreads::firstUseRaces()
         QCOMPARE(results[i], exercise(i));
         QCOMPARE(typed[i], QStringLiteral("40.0 in"));
     }
+}
+
+// One thread switches presets (and keys without a slot) back and forth while
+// the others convert to the view units and read them: every reading is the
+// unit of one preset or the other, and every switch that changed something
+// is announced once, in the writer's thread.
+void tst_qzUnitThreads::viewUnitsChangeWhileRead()
+{
+    const QMap<int, int> si = qzUnitSystem::getUnitIndices(qzUnitSystem::SI);
+    QMap<int, int> us = qzUnitSystem::getUnitIndices(qzUnitSystem::USCommon);
+    us.insert(99, 1);
+    qzUnitSystem::setViewUnits(si);
+    constexpr int Switches = 200;
+    std::atomic<int> announced{ 0 };
+    std::atomic<bool> inWriter{ true };
+    std::atomic<std::thread::id> writer;
+    const QMetaObject::Connection connection = QObject::connect(
+        qzViewUnitsNotifier::instance(), &qzViewUnitsNotifier::viewUnitsChanged, qzViewUnitsNotifier::instance(),
+        [&] {
+            ++announced;
+            if (std::this_thread::get_id() != writer.load())
+                inWriter = false;
+        },
+        Qt::DirectConnection);
+    const qzUnitValue metre(qzUnitSystem::Length, 1.0, 0);
+    const double inches = metre.value(qzUnitLength::Inch);
+    std::vector<int> odd(ThreadCount, 0);
+    runTogether([&](int i) {
+        if (i == 0) {
+            writer = std::this_thread::get_id();
+            for (int round = 0; round < Switches; ++round) {
+                qzUnitSystem::setViewUnits(round % 2 ? si : us);
+                qzUnitSystem::setViewUnits(round % 2 ? si : us); // changes nothing: no signal
+            }
+            return;
+        }
+        for (int round = 0; round < 20000; ++round) {
+            const double shown = metre.viewValue();
+            const int length = qzUnitSystem::viewUnitIndex(qzUnitSystem::Length);
+            const int other = qzUnitSystem::viewUnitIndex(qzUnitSystem::Dimension(99));
+            if ((shown != 1.0 && shown != inches) || (length != si.value(qzUnitSystem::Length) && length != qzUnitLength::Inch)
+                || (other != -1 && other != 1))
+                ++odd[i];
+        }
+    });
+    QObject::disconnect(connection);
+    QCOMPARE(odd, std::vector<int>(ThreadCount, 0));
+    QCOMPARE(announced.load(), Switches);
+    QVERIFY(inWriter);
+    QCOMPARE(qzUnitSystem::viewUnitIndex(qzUnitSystem::Length), si.value(qzUnitSystem::Length));
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitThreads)
