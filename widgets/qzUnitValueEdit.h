@@ -66,7 +66,7 @@ public:
     //! Sets the largest value, in any unit of the dimension.
     void setMaximum(const qzUnitValue& maximum);
 
-    //! The step of the arrow keys and the wheel, in the shown unit (default 1).
+    //! The step of the arrow keys, PageUp/PageDown (ten steps) and the wheel, in the shown unit (default 1).
     double singleStep() const;
     //! Sets the step in the shown unit.
     void setSingleStep(double step);
@@ -84,8 +84,22 @@ public:
     QString errorMessage() const;
     //! The text as shown.
     QString text() const;
+    //! Commits an edited text as Return would, without ending the edit;
+    //! whether the text was acceptable (an unedited text always is).
+    bool interpretText();
     //! The line edit the user types into.
     QLineEdit* lineEdit() const;
+
+    //! \a value converted to \a unitIndex with \a precision significant
+    //! digits (QLocale::FloatingPointShortest for every digit) as the field
+    //! shows it: the library's text with \a locale's decimal separator, no
+    //! group separators, then the unit's symbol; empty for an undefined value.
+    static QString formatted(const qzUnitValue& value, int unitIndex, int precision, const QLocale& locale);
+
+    //! Whether \a a and \a b have the same dimension, unit and number, bit for
+    //! bit (-0.0 is not 0.0, a NaN is the same NaN): what the field and its
+    //! delegate compare before they call anything a change.
+    static bool identical(const qzUnitValue& a, const qzUnitValue& b);
 
     //! The size of a line edit.
     QSize sizeHint() const override;
@@ -93,8 +107,10 @@ public:
     QSize minimumSizeHint() const override;
 
 public slots:
-    //! Stores \a value as given (a value of another dimension is taken in
-    //! the field's shown unit) and shows it.
+    //! Stores \a value as given, bounds aside, and shows it: a field without
+    //! a dimension takes the value's; a value of another dimension is taken
+    //! as a number in the shown unit. Emits valueChanged() when the value
+    //! differs (dimension, unit or the bits of the number).
     void setValue(const qzUnitValue& value);
 
 signals:
@@ -108,14 +124,12 @@ signals:
 protected:
     //! Retranslation and locale changes show the value anew.
     void changeEvent(QEvent* event) override;
-    //! Up, Down, PageUp, PageDown step; Escape restores the committed text.
-    void keyPressEvent(QKeyEvent* event) override;
-    //! The wheel steps.
+    //! The wheel steps a focused field.
     void wheelEvent(QWheelEvent* event) override;
-    //! Focus of the line edit, and the keys it would otherwise take.
+    //! The line edit's focus changes and keys (Up, Down, PageUp and PageDown
+    //! step, Return and Enter commit, Escape restores the committed text),
+    //! and the frame drawn over it while its text cannot be committed.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    //! The frame that marks a text that cannot be committed.
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     class Private;
