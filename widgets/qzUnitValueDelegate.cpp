@@ -40,11 +40,11 @@ int qzUnitValueDelegate::storedUnitIndex() const
 bool qzUnitValueDelegate::toValue(const QVariant& data, qzUnitValue& value) const
 {
     if (data.userType() == qMetaTypeId<qzUnitValue>()) {
-        value = data.value<qzUnitValue>();
+        value.exchangeValue(data.value<qzUnitValue>());
         return true;
     }
     if (data.userType() == QMetaType::Double && m_storedDimension != qzUnitSystem::Undefined) {
-        value = qzUnitValue(m_storedDimension, data.toDouble(), m_storedUnitIndex);
+        value.exchangeValue(qzUnitValue(m_storedDimension, data.toDouble(), m_storedUnitIndex));
         return true;
     }
     return false;

@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QWheelEvent>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -118,6 +119,9 @@ QString qzUnitValueEdit::formatted(const qzUnitValue& value, int unitIndex, int 
         return QString();
     const qzUnitValue shown = value.unitIndex() == unitIndex ? value : value.copyTo(unitIndex);
     QString number = shown.valueString('g', precision);
+    // Qt drops the sign of -0.0, which must read back as itself.
+    if (shown.value() == 0.0 && std::signbit(shown.value()) && !number.startsWith(QLatin1Char('-')))
+        number.prepend(QLatin1Char('-'));
     const QString point(locale.decimalPoint());
     if (point != QLatin1String("."))
         number.replace(QLatin1Char('.'), point);
@@ -141,7 +145,7 @@ void qzUnitValueEdit::Private::show()
 // dimension, a bare number in the shown unit, the result in the shown unit.
 void qzUnitValueEdit::Private::read()
 {
-    typed = qzUnitValue::makeUndefined();
+    typed.exchangeValue(qzUnitValue::makeUndefined());
     const QString text = edit->text();
     if (!edited()) {
         setAcceptable(QString());
@@ -162,7 +166,7 @@ void qzUnitValueEdit::Private::read()
         const int shown = shownUnit();
         // The parser takes a bare number in the view unit; the field means its own.
         if (read.unitIndex() != shown && qzUnitParser::parse(text, locale).error == qzUnitParser::NoUnit)
-            read = qzUnitValue(dimension, read.value(), shown);
+            read.exchangeValue(qzUnitValue(dimension, read.value(), shown));
         else
             read.changeTo(shown);
         const bool below = minimum.isDefined() && !(read.value() >= minimum.value(shown));
@@ -173,20 +177,19 @@ void qzUnitValueEdit::Private::read()
             return;
         }
     }
-    typed = read;
+    typed.exchangeValue(read);
     setAcceptable(QString());
 }
 
 // The cue of a text that cannot be committed: the property a style sheet
-// selects, the frame and icon drawn whatever the style, the message where
+// selects (acceptableInput of the field, its line edit below it), the frame and icon drawn whatever the style, the message where
 // tool tips and screen readers find it.
 void qzUnitValueEdit::Private::setAcceptable(const QString& message)
 {
-    if (message == error && edit->property("acceptableInput").isValid())
+    if (message == error && !message.isEmpty() == cue->isVisible())
         return;
     error = message;
     const bool acceptable = message.isEmpty();
-    edit->setProperty("acceptableInput", acceptable);
     edit->setToolTip(message);
     edit->setAccessibleDescription(message);
     cue->setToolTip(message);
@@ -233,7 +236,8 @@ void qzUnitValueEdit::Private::store(const qzUnitValue& newValue)
 {
     if (identical(newValue, value))
         return;
-    value = newValue;
+    // Assignment would keep the dimension; the field stores what it is given.
+    value.exchangeValue(newValue);
     emit q->valueChanged(value);
 }
 
@@ -279,7 +283,7 @@ qzUnitValueEdit::qzUnitValueEdit(qzUnitSystem::Dimension dimension, QWidget* par
     });
     d->dimension = dimension;
     if (dimension != qzUnitSystem::Undefined)
-        d->value = qzUnitValue(dimension, 0.0, d->shownUnit());
+        d->value.exchangeValue(qzUnitValue(dimension, 0.0, d->shownUnit()));
     d->updateCompletions();
     d->show();
 }
@@ -340,7 +344,7 @@ qzUnitValue qzUnitValueEdit::minimum() const
 
 void qzUnitValueEdit::setMinimum(const qzUnitValue& minimum)
 {
-    d->minimum = minimum;
+    d->minimum.exchangeValue(minimum);
     d->read();
 }
 
@@ -351,7 +355,7 @@ qzUnitValue qzUnitValueEdit::maximum() const
 
 void qzUnitValueEdit::setMaximum(const qzUnitValue& maximum)
 {
-    d->maximum = maximum;
+    d->maximum.exchangeValue(maximum);
     d->read();
 }
 
@@ -376,9 +380,12 @@ void qzUnitValueEdit::stepBy(int steps)
         return;
     const int shown = d->shownUnit();
     const qzUnitValue base = d->edited() ? d->typed : d->value.copyTo(shown);
-    if (!std::isfinite(base.value()))
+    if (base.isUndefined() || !std::isfinite(base.value()))
         return;
-    double number = QString::number(base.value() + steps * d->singleStep, 'g', 15).toDouble();
+    const double exact = base.value() + steps * d->singleStep;
+    double number = QString::number(exact, 'g', 15).toDouble();
+    if (!std::isfinite(number))
+        number = exact;
     if (d->minimum.isDefined())
         number = qMax(number, d->minimum.value(shown));
     if (d->maximum.isDefined())
