@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -490,14 +491,20 @@ bool qzUnitValueEdit::eventFilter(QObject* watched, QEvent* event)
         if (!d->edited())
             d->show();
         break;
-    case QEvent::FocusOut:
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-            if (d->commit(true)) {
-                d->show();
-                emit editingFinished();
-            }
+    case QEvent::FocusOut: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason)
+            break;
+        if (d->commit(true)) {
+            d->show();
+            emit editingFinished();
         }
+        // The field loses the focus with its line edit: an item view's
+        // delegate, which watches the field, commits and closes it then.
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QCoreApplication::sendEvent(this, &out);
         break;
+    }
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);
         int steps = 0;
