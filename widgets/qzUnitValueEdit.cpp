@@ -153,7 +153,7 @@ void qzUnitValueEdit::Private::read()
         return;
     }
     if (text.size() > MaximumTextLength) {
-        setAcceptable(qzUnitValueEdit::tr("The text is longer than %n characters", nullptr, MaximumTextLength));
+        setAcceptable(qzUnitValueEdit::tr("The text is longer than %1 characters").arg(MaximumTextLength));
         return;
     }
     const QLocale locale = q->locale();
