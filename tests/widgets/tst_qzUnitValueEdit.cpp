@@ -269,6 +269,7 @@ void tst_qzUnitValueEdit::rejected()
     form.field->setMaximum(qzUnitValue(D::Length, 0.5, qzUnitLength::Inch));
     form.field->setMinimum(qzUnitValue(D::Length, 0.0, qzUnitLength::Meter));
     form.field->setValue(mm(7.0));
+    form.window.setStyleSheet(QStringLiteral("qzUnitValueEdit[acceptableInput=\"false\"] QLineEdit { background: red }"));
     const QString committed = form.field->text();
     QSignalSpy changed(form.field, &qzUnitValueEdit::valueChanged);
     QSignalSpy rejected(form.field, &qzUnitValueEdit::inputRejected);
@@ -284,6 +285,7 @@ void tst_qzUnitValueEdit::rejected()
     QCOMPARE(form.line()->toolTip(), message);
     QCOMPARE(form.line()->accessibleDescription(), message);
     QCOMPARE(form.field->property("acceptableInput"), QVariant(false));
+    QCOMPARE(form.line()->palette().color(QPalette::Base), QColor(Qt::red));
     const auto actions = form.line()->actions();
     QVERIFY(std::any_of(actions.begin(), actions.end(), [](QAction* action) { return action->isVisible(); }));
     QCOMPARE(form.field->text(), text);
@@ -292,6 +294,7 @@ void tst_qzUnitValueEdit::rejected()
     QVERIFY(form.field->hasAcceptableInput());
     QVERIFY(form.field->errorMessage().isEmpty() && form.line()->toolTip().isEmpty());
     QVERIFY(std::none_of(actions.begin(), actions.end(), [](QAction* action) { return action->isVisible(); }));
+    QVERIFY(form.line()->palette().color(QPalette::Base) != QColor(Qt::red));
     form.other->setFocus();
     QCOMPARE(form.field->text(), committed);
     QVERIFY(identical(form.field->value(), mm(7.0)));
