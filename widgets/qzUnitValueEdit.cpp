@@ -260,6 +260,9 @@ qzUnitValueEdit::qzUnitValueEdit(qzUnitSystem::Dimension dimension, QWidget* par
 {
     d->q = this;
     d->edit = new QLineEdit(this);
+    // A pasted page is cut to one character more than any value needs, and
+    // then refused: QLineEdit alone would lay out 32767 characters.
+    d->edit->setMaxLength(MaximumTextLength + 1);
     d->edit->installEventFilter(this);
     d->cue = d->edit->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
     d->cue->setVisible(false);

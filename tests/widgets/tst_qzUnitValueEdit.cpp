@@ -447,6 +447,7 @@ void tst_qzUnitValueEdit::badInput()
     QTest::keyClick(form.line(), Qt::Key_Return);
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(!form.field->hasAcceptableInput());
+    QVERIFY2(form.field->errorMessage().contains(QLatin1String("1000")), qPrintable(form.field->errorMessage()));
     QVERIFY(identical(form.field->value(), value));
 }
 
