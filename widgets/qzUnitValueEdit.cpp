@@ -81,16 +81,20 @@ QString qzUnitValueEdit::formatted(const qzUnitValue& value, int unitIndex, int 
     if (value.isUndefined())
         return QString();
     const qzUnitValue shown = value.unitIndex() == unitIndex ? value : value.copyTo(unitIndex);
-    QString number = shown.valueString('g', precision);
+    QString text = shown.valueString('g', precision);
     // Qt drops the sign of -0.0, which must read back as itself.
-    if (shown.value() == 0.0 && std::signbit(shown.value()) && !number.startsWith(QLatin1Char('-')))
-        number.prepend(QLatin1Char('-'));
+    if (shown.value() == 0.0 && std::signbit(shown.value()) && !text.startsWith(QLatin1Char('-')))
+        text.prepend(QLatin1Char('-'));
     const QString point(locale.decimalPoint());
     if (point != QLatin1String("."))
-        number.replace(QLatin1Char('.'), point);
+        text.replace(QLatin1Char('.'), point);
     if (shown.dimension() == qzUnitSystem::Undefined)
-        return number;
-    return number + shown.unitSystem().valueSymbolSeparator() + shown.symbol();
+        return text;
+    // Grown once, in place: cells of large tables come here.
+    const QString separator = shown.unitSystem().valueSymbolSeparator();
+    const QString symbol = shown.symbol();
+    text.reserve(text.size() + separator.size() + symbol.size());
+    return text.append(separator).append(symbol);
 }
 
 // Shows the committed value anew; an edited text stays until it is committed
