@@ -28,8 +28,9 @@ configure_sanitized() {
 asan() {
     configure_sanitized build-asan "-fsanitize=address,undefined -fno-sanitize-recover=all" -DQZUNIT_BUILD_FUZZERS=ON
     cmake --build build-asan -j2
+    # lsan.supp holds what the leak check reports of Qt itself.
     ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure -j2
+        LSAN_OPTIONS=suppressions=$(pwd)/scripts/lsan.supp ctest --test-dir build-asan --output-on-failure -j2
 }
 
 # fuzz_one TARGET: runs build-asan/fuzz/fuzz_TARGET from its seed corpus.
@@ -82,13 +83,15 @@ valgrind_tests() {
     # count and pass on to libc, where memcheck takes over.
     # QT_ENABLE_REGEXP_JIT=0: the code that PCRE compiles for regular
     # expressions at run time reads words memcheck thinks uninitialised.
+    # The widget tests run offscreen, as under ctest; valgrind.supp holds
+    # what memcheck reports of Qt itself.
     for test in build/tests/tst_*; do
         [ -f "$test" ] && [ -x "$test" ] || continue
         case ${test##*/} in tst_qzunit | tst_qzUnitPhysicalFactors) continue ;; esac
         echo "memcheck ${test##*/}"
-        QT_ENABLE_REGEXP_JIT=0 valgrind --tool=memcheck --quiet --leak-check=full --show-leak-kinds=definite,indirect \
+        QT_QPA_PLATFORM=offscreen QT_ENABLE_REGEXP_JIT=0 valgrind --tool=memcheck --quiet --leak-check=full --show-leak-kinds=definite,indirect \
             --errors-for-leak-kinds=definite,indirect --error-exitcode=1 \
-            --soname-synonyms=somalloc=nouserintercepts "$test" -silent
+            --soname-synonyms=somalloc=nouserintercepts --suppressions=scripts/valgrind.supp "$test" -silent
     done
 }
 

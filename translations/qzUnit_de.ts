@@ -1376,6 +1376,21 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValueEdit</name>
+    <message>
+        <source>The text is longer than %1 characters</source>
+        <translation>Der Text ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too small: at least %2</source>
+        <translation>&apos;%1&apos; ist zu klein: mindestens %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: at most %2</source>
+        <translation>&apos;%1&apos; ist zu groß: höchstens %2</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

@@ -1376,6 +1376,21 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValueEdit</name>
+    <message>
+        <source>The text is longer than %1 characters</source>
+        <translation>Il testo supera i %1 caratteri</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too small: at least %2</source>
+        <translation>&apos;%1&apos; è troppo piccolo: almeno %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: at most %2</source>
+        <translation>&apos;%1&apos; è troppo grande: al massimo %2</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

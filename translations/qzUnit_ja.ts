@@ -1376,6 +1376,21 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValueEdit</name>
+    <message>
+        <source>The text is longer than %1 characters</source>
+        <translation>テキストが%1文字を超えています</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too small: at least %2</source>
+        <translation>「%1」は小さすぎます：%2以上にしてください</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: at most %2</source>
+        <translation>「%1」は大きすぎます：%2以下にしてください</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

@@ -1376,6 +1376,21 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValueEdit</name>
+    <message>
+        <source>The text is longer than %1 characters</source>
+        <translation>텍스트가 %1자를 넘습니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too small: at least %2</source>
+        <translation>&apos;%1&apos;이(가) 너무 작습니다: %2 이상이어야 합니다</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: at most %2</source>
+        <translation>&apos;%1&apos;이(가) 너무 큽니다: %2 이하여야 합니다</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

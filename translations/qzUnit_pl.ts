@@ -1376,6 +1376,21 @@
     </message>
 </context>
 <context>
+    <name>qzUnitValueEdit</name>
+    <message>
+        <source>The text is longer than %1 characters</source>
+        <translation>Tekst jest dłuższy niż %1 znaków</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too small: at least %2</source>
+        <translation>„%1” to za mało: co najmniej %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: at most %2</source>
+        <translation>„%1” to za dużo: co najwyżej %2</translation>
+    </message>
+</context>
+<context>
     <name>qzUnitVoltage</name>
     <message>
         <source>Volt</source>

@@ -5,6 +5,7 @@
 #include "qzUnitLength.h"
 #include "qzUnitQtCompat.h"
 #include "qzUnitValue.h"
+#include "qzViewUnitsNotifier.h"
 
 #include <QDataStream>
 #include <QDebug>
@@ -12,6 +13,8 @@
 #include <QtNumeric>
 
 #include <algorithm>
+#include <mutex>
+#include <utility>
 
 qzUnitSystem& qzUnitSystem::operator=(const qzUnitSystem& other)
 {
@@ -232,56 +235,69 @@ static int standardIndex(qzUnitSystem::Dimension dimension)
 }
 
 
-QMap<int, int> qzUnitSystem::ViewUnits = qzUnitSystem::initViewUnits();
-
-// Constant-initialised, so it is ready before ViewUnits is filled: 41 has no
-// entry, every dimension stands at 0.
-static constexpr std::array<int, qzUnitSystem::MassFluxDensity + 1> initialViewUnitSlots()
+// Constant-initialised, so that it is ready before any static constructor of
+// a host reads it: 41 has no entry, every dimension stands at unit 0.
+template <std::size_t... Dimensions>
+static constexpr std::array<std::atomic<int>, sizeof...(Dimensions)> initialViewUnitSlots(std::index_sequence<Dimensions...>)
 {
-    std::array<int, qzUnitSystem::MassFluxDensity + 1> entries{};
-    entries[41] = -1;
-    return entries;
+    return { { (Dimensions == 41 ? -1 : 0)... } };
 }
 
-std::array<int, qzUnitSystem::MassFluxDensity + 1> qzUnitSystem::ViewUnitSlots = initialViewUnitSlots();
+std::array<std::atomic<int>, qzUnitSystem::MassFluxDensity + 1> qzUnitSystem::ViewUnitSlots =
+    initialViewUnitSlots(std::make_index_sequence<qzUnitSystem::MassFluxDensity + 1>());
+
+// The view units of keys without a slot (-1, 57, ...): hosts may store
+// any key, but no conversion reads these, so a lock costs nothing that matters.
+static std::mutex otherViewUnitsMutex;
+static QMap<int, int>& otherViewUnits()
+{
+    static QMap<int, int> units;
+    return units;
+}
 
 static bool hasViewUnitSlot(int dimension)
 {
     return dimension >= 0 && dimension <= qzUnitSystem::MassFluxDensity;
 }
 
-QMap<int, int> qzUnitSystem::initViewUnits()
+bool qzUnitSystem::storeViewUnit(int dimension, int unitIndex)
 {
-    QMap<int, int> units;
-    for (Dimension dimension : getDimensions())
-        units.insert(dimension, 0);
-    return units;
+    if (hasViewUnitSlot(dimension))
+        return ViewUnitSlots[dimension].exchange(unitIndex, std::memory_order_relaxed) != unitIndex;
+    const std::lock_guard<std::mutex> lock(otherViewUnitsMutex);
+    QMap<int, int>& units = otherViewUnits();
+    const auto it = units.find(dimension);
+    if (it == units.end()) {
+        units.insert(dimension, unitIndex);
+        return true;
+    }
+    const bool changed = it.value() != unitIndex;
+    it.value() = unitIndex;
+    return changed;
 }
 
 void qzUnitSystem::setViewUnits(const QMap<int, int>& units)
 {
-    for (auto it = units.constBegin(); it != units.constEnd(); ++it) {
-        ViewUnits.insert(it.key(), it.value());
-        if (hasViewUnitSlot(it.key()))
-            ViewUnitSlots[it.key()] = it.value();
-    }
+    bool changed = false;
+    for (auto it = units.constBegin(); it != units.constEnd(); ++it)
+        changed |= storeViewUnit(it.key(), it.value());
+    if (changed)
+        emit qzViewUnitsNotifier::instance()->viewUnitsChanged();
 }
 
 void qzUnitSystem::setViewUnitIndex(Dimension dimension, int unitIndex)
 {
-    if (dimension >= Acceleration && dimension <= MassFluxDensity) {
-        ViewUnits.insert(dimension, unitIndex);
-        ViewUnitSlots[dimension] = unitIndex;
-    }
+    if (dimension >= Acceleration && dimension <= MassFluxDensity && storeViewUnit(dimension, unitIndex))
+        emit qzViewUnitsNotifier::instance()->viewUnitsChanged();
 }
 
 int qzUnitSystem::viewUnitIndex(Dimension dimension)
 {
     // An entry holding -1 and a missing entry read the same.
     if (hasViewUnitSlot(dimension))
-        return ViewUnitSlots[dimension];
-    const auto it = ViewUnits.constFind(dimension);
-    return it == ViewUnits.constEnd() ? -1 : it.value();
+        return viewUnitSlot(dimension);
+    const std::lock_guard<std::mutex> lock(otherViewUnitsMutex);
+    return otherViewUnits().value(dimension, -1);
 }
 
 double qzUnitSystem::fromViewToStandard(Dimension dimension, double value)

@@ -10,6 +10,7 @@
 #include <QVector>
 
 #include <array>
+#include <atomic>
 #include <new>
 
 class QDebug;
@@ -216,12 +217,16 @@ public:
     //! first, then in ascending order; empty when none has them.
     static QVector<Dimension> dimensionsOf(const qzUnitExponents& exponents);
 
-    // View units and presets.
+    // View units and presets. One thread at a time changes them; any thread
+    // may read them meanwhile and sees each dimension's unit before or after
+    // the change, never a mix.
     //! Sets the view unit of every dimension that \a units names (dimension to
-    //! unit index) and leaves the others; a preset is applied this way.
+    //! unit index) and leaves the others; a preset is applied this way. When
+    //! anything changed, qzViewUnitsNotifier::viewUnitsChanged() follows.
     static void setViewUnits(const QMap<int, int>& units);
     //! Sets the view unit of \a dimension (0 to 56) to \a unitIndex, which is
-    //! not range-checked; other dimensions are ignored.
+    //! not range-checked; other dimensions are ignored. When the unit changed,
+    //! qzViewUnitsNotifier::viewUnitsChanged() follows.
     static void setViewUnitIndex(Dimension dimension, int unitIndex);
     //! The view unit of \a dimension; -1 when none is set.
     static int viewUnitIndex(Dimension dimension);
@@ -298,14 +303,18 @@ private:
     {
         return std::launder(reinterpret_cast<const qzUnit*>(m_storage))->unitIndex();
     }
-    static QMap<int, int> initViewUnits();
     static QMap<int, int> presetFromSI(std::initializer_list<std::pair<int, int>> entries);
+    // Stores one view unit; whether it differed from the one before.
+    static bool storeViewUnit(int dimension, int unitIndex);
+    // The view unit of a dimension of 0 to 56, as every view conversion reads
+    // it: a relaxed load is a plain load on the common processors, and the
+    // setters store whole ints, so a reader racing a change reads either unit.
+    static int viewUnitSlot(int dimension) { return ViewUnitSlots[size_t(dimension)].load(std::memory_order_relaxed); }
 
-    static QMap<int, int> ViewUnits;
-    // The entries of ViewUnits for the dimensions 0 to 56, -1 where it has
-    // none: what every view conversion reads, without a search of the map.
-    // The setters keep both in step.
-    static std::array<int, MassFluxDensity + 1> ViewUnitSlots;
+    // The view units of the dimensions 0 to 56, -1 where none is set (41 at first).
+    // Other keys given to setViewUnits() live in a map of their own, which
+    // only their readers lock.
+    static std::array<std::atomic<int>, MassFluxDensity + 1> ViewUnitSlots;
     static qzUnitSystem* GlobalUnitSystem;
 
     Dimension m_dimension;

@@ -331,7 +331,7 @@ inline double qzUnitValue::viewValue() const
 {
     const qzUnitSystem::Dimension dimension = this->dimension();
     if (Q_LIKELY(qzUnitSystem::GlobalUnitSystem && uint(dimension) < uint(qzUnitSystem::ViewUnitSlots.size()))) {
-        const int unitIndex = qzUnitSystem::ViewUnitSlots[size_t(dimension)];
+        const int unitIndex = qzUnitSystem::viewUnitSlot(dimension);
         if (Q_LIKELY(bySteps(unitIndex)))
             return byRows(unitIndex);
     }

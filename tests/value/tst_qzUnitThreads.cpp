@@ -1,8 +1,11 @@
-// Values are plain objects: threads that each work on their own values, with
-// the view units left alone, share nothing that is written. The first uses of
-// the process-wide state may race. Built with -fsanitize=thread this test is
-// the race check; without it, it still compares every thread's results.
+// Values are plain objects: threads that each work on their own values share
+// nothing that is written. The first uses of the process-wide state may race,
+// and one thread may change the view units while others read them. Built
+// with -fsanitize=thread this test is the race check; without it, it still
+// compares every thread's results.
+#include <qzUnitLength.h>
 #include <qzUnitValue.h>
+#include <qzViewUnitsNotifier.h>
 
 #include <QtTest>
 
@@ -40,6 +43,7 @@ class tst_qzUnitThreads : public QObject
 
 private slots:
     void firstUseRaces();
+    void viewUnitsChangeWhileRead();
 };
 
 // Nothing has used the global unit system yet: threads race for its creation
@@ -77,6 +81,44 @@ void tst_qzUnitThreads::firstUseRaces()
         QCOMPARE(results[i], exercise(i));
         QCOMPARE(typed[i], QStringLiteral("40.0 in"));
     }
+}
+
+// One thread switches presets (and a key without a slot) back and forth while
+// the others read the view units: each reading is one preset's unit, and
+// each switch is announced once, in the writer's thread.
+void tst_qzUnitThreads::viewUnitsChangeWhileRead()
+{
+    const QMap<int, int> si = qzUnitSystem::getUnitIndices(qzUnitSystem::SI);
+    QMap<int, int> us = qzUnitSystem::getUnitIndices(qzUnitSystem::USCommon);
+    us.insert(99, 1);
+    qzUnitSystem::setViewUnits(si);
+    std::atomic<int> announced{ 0 };
+    std::atomic<std::thread::id> writer;
+    const QMetaObject::Connection connection = QObject::connect(qzViewUnitsNotifier::instance(), &qzViewUnitsNotifier::viewUnitsChanged,
+                                                                [&] { announced += std::this_thread::get_id() == writer.load() ? 1 : 1000; });
+    const qzUnitValue metre(qzUnitSystem::Length, 1.0, 0);
+    std::vector<int> odd(ThreadCount, 0);
+    runTogether([&](int i) {
+        if (i == 0) {
+            writer = std::this_thread::get_id();
+            for (int round = 0; round < 200; ++round) {
+                for (int twice = 0; twice < 2; ++twice) // the second changes nothing
+                    qzUnitSystem::setViewUnits(round % 2 ? si : us);
+            }
+            return;
+        }
+        for (int round = 0; round < 20000; ++round) {
+            const double shown = metre.viewValue();
+            const int other = qzUnitSystem::viewUnitIndex(qzUnitSystem::Dimension(99));
+            odd[i] += (shown != 1.0 && shown != metre.value(qzUnitLength::Inch)) || (other != -1 && other != 1);
+        }
+    });
+    writer = std::this_thread::get_id();
+    qzUnitSystem::setViewUnitIndex(qzUnitSystem::Length, si.value(qzUnitSystem::Length)); // as it is: no signal
+    qzUnitSystem::setViewUnitIndex(qzUnitSystem::Length, qzUnitLength::Inch);
+    QObject::disconnect(connection);
+    QCOMPARE(odd, std::vector<int>(ThreadCount, 0));
+    QCOMPARE(announced.load(), 201);
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitThreads)
