@@ -123,7 +123,23 @@ void qzUnitValueEdit::Private::read()
         return;
     }
     const QLocale locale = q->locale();
-    const qzUnitParser::Result result = qzUnitParser::parse(text, locale, dimension);
+    qzUnitParser::Result result = qzUnitParser::parse(text, locale, dimension);
+    bool bare = result.error == qzUnitParser::NoError && qzUnitParser::parse(text, locale).error == qzUnitParser::NoUnit;
+    if (dimension != qzUnitSystem::Undefined && qzUnitSystem::keepsFactor(dimension, shownUnit())) {
+        // Typed text reads a unit as defined, but in this field the shown
+        // unit's own symbol means the shown row with the factor it keeps:
+        // confirming the text the field showed must not change the number.
+        const QString symbol = qzUnitSystem(dimension, shownUnit()).symbol();
+        const QString trimmed = text.trimmed();
+        if (trimmed.endsWith(symbol)) {
+            const QString number = trimmed.left(trimmed.size() - symbol.size());
+            const qzUnitParser::Result own = qzUnitParser::parse(number, locale, dimension);
+            if (own.error == qzUnitParser::NoError && qzUnitParser::parse(number, locale).error == qzUnitParser::NoUnit) {
+                result = own;
+                bare = true;
+            }
+        }
+    }
     if (result.error != qzUnitParser::NoError) {
         setAcceptable(result.message);
         return;
@@ -132,7 +148,7 @@ void qzUnitValueEdit::Private::read()
     if (dimension != qzUnitSystem::Undefined) {
         const int shown = shownUnit();
         // The parser takes a bare number in the view unit; the field means its own.
-        if (read.unitIndex() != shown && qzUnitParser::parse(text, locale).error == qzUnitParser::NoUnit)
+        if (bare && read.unitIndex() != shown)
             read.exchangeValue(qzUnitValue(dimension, read.value(), shown));
         else
             read.changeTo(shown);
