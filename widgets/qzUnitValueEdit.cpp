@@ -1,10 +1,10 @@
 #include "qzUnitValueEdit.h"
 
+#include "qzUnitCompleter.h"
 #include "qzUnitParser.h"
 #include "qzViewUnitsNotifier.h"
 
 #include <QAction>
-#include <QCompleter>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QStringListModel>
 #include <QStyle>
 #include <QWheelEvent>
 
@@ -25,42 +24,6 @@ namespace {
 // them, and a pasted page must not stall the field.
 constexpr int MaximumTextLength = 1000;
 
-// Completes the unit after the number: the completer sees only the text after
-// the last digit and puts the number back in front of what it chose.
-class UnitCompleter : public QCompleter
-{
-public:
-    using QCompleter::QCompleter;
-
-    QStringList splitPath(const QString& path) const override
-    {
-        int start = path.size();
-        while (start > 0 && !path.at(start - 1).isDigit())
-            --start;
-        m_number = path.left(start);
-        const QString unit = path.mid(start);
-        // Nothing is offered before a unit has been begun.
-        if (start == 0 || unit.trimmed().isEmpty())
-            return { QStringLiteral("\x01") };
-        int blank = 0;
-        while (blank < unit.size() && unit.at(blank).isSpace())
-            ++blank;
-        m_number += unit.left(blank);
-        return { unit.mid(blank) };
-    }
-
-    QString pathFromIndex(const QModelIndex& index) const override
-    {
-        QString number = m_number;
-        if (!number.isEmpty() && !number.at(number.size() - 1).isSpace())
-            number += QLatin1Char(' ');
-        return number + index.data().toString();
-    }
-
-private:
-    mutable QString m_number;
-};
-
 } // namespace
 
 class qzUnitValueEdit::Private
@@ -69,7 +32,7 @@ public:
     qzUnitValueEdit* q = nullptr;
     QLineEdit* edit = nullptr;
     QAction* cue = nullptr;
-    QStringListModel* completions = nullptr;
+    qzUnitCompleter* completer = nullptr;
     qzUnitSystem::Dimension dimension = qzUnitSystem::Undefined;
     qzUnitValue value = qzUnitValue::makeUndefined();
     qzUnitValue minimum = qzUnitValue::makeUndefined();
@@ -90,7 +53,6 @@ public:
     void show();
     void read();
     void setAcceptable(const QString& message);
-    void updateCompletions();
     bool commit(bool finished);
     void store(const qzUnitValue& value);
 };
@@ -119,16 +81,20 @@ QString qzUnitValueEdit::formatted(const qzUnitValue& value, int unitIndex, int 
     if (value.isUndefined())
         return QString();
     const qzUnitValue shown = value.unitIndex() == unitIndex ? value : value.copyTo(unitIndex);
-    QString number = shown.valueString('g', precision);
+    QString text = shown.valueString('g', precision);
     // Qt drops the sign of -0.0, which must read back as itself.
-    if (shown.value() == 0.0 && std::signbit(shown.value()) && !number.startsWith(QLatin1Char('-')))
-        number.prepend(QLatin1Char('-'));
+    if (shown.value() == 0.0 && std::signbit(shown.value()) && !text.startsWith(QLatin1Char('-')))
+        text.prepend(QLatin1Char('-'));
     const QString point(locale.decimalPoint());
     if (point != QLatin1String("."))
-        number.replace(QLatin1Char('.'), point);
+        text.replace(QLatin1Char('.'), point);
     if (shown.dimension() == qzUnitSystem::Undefined)
-        return number;
-    return number + shown.unitSystem().valueSymbolSeparator() + shown.symbol();
+        return text;
+    // Grown once, in place: cells of large tables come here.
+    const QString separator = shown.unitSystem().valueSymbolSeparator();
+    const QString symbol = shown.symbol();
+    text.reserve(text.size() + separator.size() + symbol.size());
+    return text.append(separator).append(symbol);
 }
 
 // Shows the committed value anew; an edited text stays until it is committed
@@ -202,19 +168,6 @@ void qzUnitValueEdit::Private::setAcceptable(const QString& message)
     }
 }
 
-void qzUnitValueEdit::Private::updateCompletions()
-{
-    QStringList entries;
-    if (dimension != qzUnitSystem::Undefined) {
-        const qzUnitSystem units(dimension);
-        for (const QString& entry : units.symbols() + units.names()) {
-            if (!entry.isEmpty() && !entries.contains(entry))
-                entries.append(entry);
-        }
-    }
-    completions->setStringList(entries);
-}
-
 // Commits an edited, acceptable text; an unedited one changes nothing.
 // Whether the text was acceptable.
 bool qzUnitValueEdit::Private::commit(bool finished)
@@ -260,13 +213,14 @@ qzUnitValueEdit::qzUnitValueEdit(qzUnitSystem::Dimension dimension, QWidget* par
 {
     d->q = this;
     d->edit = new QLineEdit(this);
+    // A pasted page is cut to one character more than any value needs, and
+    // then refused: QLineEdit alone would lay out 32767 characters.
+    d->edit->setMaxLength(MaximumTextLength + 1);
     d->edit->installEventFilter(this);
     d->cue = d->edit->addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning), QLineEdit::TrailingPosition);
     d->cue->setVisible(false);
-    d->completions = new QStringListModel(this);
-    auto* completer = new UnitCompleter(d->completions, this);
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    d->edit->setCompleter(completer);
+    d->completer = new qzUnitCompleter(dimension, this);
+    d->edit->setCompleter(d->completer);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(d->edit);
@@ -285,7 +239,6 @@ qzUnitValueEdit::qzUnitValueEdit(qzUnitSystem::Dimension dimension, QWidget* par
     d->dimension = dimension;
     if (dimension != qzUnitSystem::Undefined)
         d->value.exchangeValue(qzUnitValue(dimension, 0.0, d->shownUnit()));
-    d->updateCompletions();
     d->show();
 }
 
@@ -309,7 +262,7 @@ void qzUnitValueEdit::setDimension(qzUnitSystem::Dimension dimension)
     if (dimension == d->dimension)
         return;
     d->dimension = dimension;
-    d->updateCompletions();
+    d->completer->setDimension(dimension);
     d->store(dimension == qzUnitSystem::Undefined ? qzUnitValue::makeUndefined() : qzUnitValue(dimension, 0.0, d->shownUnit()));
     d->show();
 }
@@ -444,7 +397,7 @@ void qzUnitValueEdit::setValue(const qzUnitValue& value)
 {
     if (d->dimension == qzUnitSystem::Undefined && value.dimension() != qzUnitSystem::Undefined) {
         d->dimension = value.dimension();
-        d->updateCompletions();
+        d->completer->setDimension(d->dimension);
     }
     if (value.isUndefined() || value.dimension() == d->dimension)
         d->store(value);
@@ -459,7 +412,7 @@ void qzUnitValueEdit::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange || event->type() == QEvent::LocaleChange) {
         // Names, symbols and messages are those of the new language.
         if (event->type() == QEvent::LanguageChange)
-            d->updateCompletions();
+            d->completer->retranslate();
         if (d->edited())
             d->read();
         else

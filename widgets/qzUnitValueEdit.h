@@ -24,12 +24,20 @@ class QLineEdit;
 class QZUNIT_WIDGETS_EXPORT qzUnitValueEdit : public QWidget
 {
     Q_OBJECT
+    //! The committed value; the property item views and QDataWidgetMapper read and write.
     Q_PROPERTY(qzUnitValue value READ value WRITE setValue NOTIFY valueChanged USER true)
+    //! The unit shown; -1 for the view unit.
     Q_PROPERTY(int unitIndex READ unitIndex WRITE setUnitIndex)
+    //! Significant digits shown while not editing.
     Q_PROPERTY(int precision READ precision WRITE setPrecision)
+    //! The step in the shown unit.
     Q_PROPERTY(double singleStep READ singleStep WRITE setSingleStep)
+    //! Whether each acceptable keystroke commits.
     Q_PROPERTY(bool keyboardTracking READ keyboardTracking WRITE setKeyboardTracking)
+    //! False while the text cannot be committed; style sheets select it
+    //! (qzUnitValueEdit[acceptableInput="false"] QLineEdit { ... }).
     Q_PROPERTY(bool acceptableInput READ hasAcceptableInput)
+    //! The text as shown.
     Q_PROPERTY(QString text READ text)
 
 public:

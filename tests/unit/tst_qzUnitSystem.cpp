@@ -3,11 +3,8 @@
 #include <qzUnitSystem.h>
 #include <qzUnitUndefined.h>
 #include <qzUnitValue.h>
-#include <qzViewUnitsNotifier.h>
 
 #include "checks.h"
-
-#include <QSignalSpy>
 
 using Indices = QMap<int, int>;
 Q_DECLARE_METATYPE(Indices)
@@ -21,8 +18,6 @@ private slots:
     void initTestCase();
     void init();
     void viewUnits();
-    void viewUnitsAnnounced_data();
-    void viewUnitsAnnounced();
     void presets_data();
     void presets();
     void standardUnit();
@@ -76,36 +71,6 @@ void tst_qzUnitSystem::viewUnits()
     QVERIFY(undefined.toViewUnit().isUndefined() && undefined.viewValue() == 0.0);
     D::setViewUnitIndex(D::Length, 42);
     QCOMPARE(D::fromStandardToView(D::Length, 1.0), 1.0);
-}
-
-// One signal for a call that changed something, none for one that did not.
-void tst_qzUnitSystem::viewUnitsAnnounced_data()
-{
-    QTest::addColumn<Indices>("units");
-    QTest::addColumn<bool>("byIndex"); // setViewUnitIndex with the one entry
-    QTest::addColumn<int>("announcements");
-    QTest::newRow("nothing") << Indices{} << false << 0;
-    QTest::newRow("the units there already") << Indices{ { D::Length, 0 }, { D::Mass, 0 } } << false << 0;
-    QTest::newRow("a preset") << D::getUnitIndices(D::USCommon) << false << 1;
-    QTest::newRow("one of several changes") << Indices{ { D::Length, 0 }, { D::Mass, 2 } } << false << 1;
-    QTest::newRow("a key without a dimension") << Indices{ { 99, 1 } } << false << 1;
-    QTest::newRow("one index") << Indices{ { D::Length, 3 } } << true << 1;
-    QTest::newRow("the same index") << Indices{ { D::Length, 0 } } << true << 0;
-    QTest::newRow("an index of no dimension") << Indices{ { 57, 3 } } << true << 0;
-}
-
-void tst_qzUnitSystem::viewUnitsAnnounced()
-{
-    QFETCH(Indices, units);
-    QFETCH(bool, byIndex);
-    QFETCH(int, announcements);
-    QSignalSpy spy(qzViewUnitsNotifier::instance(), &qzViewUnitsNotifier::viewUnitsChanged);
-    if (byIndex)
-        D::setViewUnitIndex(D::Dimension(units.firstKey()), units.first());
-    else
-        D::setViewUnits(units);
-    QCOMPARE(spy.count(), announcements);
-    D::setViewUnits({ { 99, -1 } });
 }
 
 void tst_qzUnitSystem::presets_data()
