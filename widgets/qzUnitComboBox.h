@@ -18,7 +18,9 @@
 class QZUNIT_WIDGETS_EXPORT qzUnitComboBox : public QComboBox
 {
     Q_OBJECT
+    //! The dimension whose units are listed.
     Q_PROPERTY(qzUnitSystem::Dimension dimension READ dimension WRITE setDimension)
+    //! The unit index of the current item; the property QDataWidgetMapper reads and writes.
     Q_PROPERTY(int currentUnitIndex READ currentUnitIndex WRITE setCurrentUnitIndex NOTIFY currentUnitIndexChanged USER true)
 
 public:
