@@ -150,6 +150,8 @@ void ExampleWindow::setLanguage(const QString& language)
     // LanguageChange they cause retranslates every widget.
     if (!qzUnitTranslator::install(QLocale(language)))
         qWarning("No catalogue for %s", qPrintable(language));
+    // Numbers are read and written as the language writes them ("12,5").
+    setLocale(QLocale(language));
     for (QAction* action : m_languages->actions())
         action->setChecked(action->data().toString() == language);
 }

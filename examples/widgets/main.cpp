@@ -46,7 +46,10 @@ int main(int argc, char** argv)
     if (!parser.isSet(screenshot))
         return app.exec();
 
-    QApplication::processEvents();
+    // A language change posts events that lay the window out anew, which
+    // post their own: let them all settle before drawing.
+    for (int round = 0; round < 3; ++round)
+        QApplication::processEvents();
     if (!window.grab().save(parser.value(screenshot), "PNG")) {
         qCritical("Cannot write %s", qPrintable(parser.value(screenshot)));
         return 1;
