@@ -89,8 +89,9 @@ void tst_qzViewUnitsEditor::units()
         QCOMPARE(qzUnitSystem::viewUnitIndex(D(it.key())), it.value());
     QCOMPARE(edited.count(), 0);
 
-    // A partial map changes its dimensions only; a value without a preset,
-    // an index outside a table and a key of no dimension change nothing.
+    // A partial map changes its dimensions only; a value without a preset and
+    // a key of no dimension change nothing; an index outside a table shows no
+    // unit, which viewUnits() leaves out and apply() therefore keeps.
     editor.setViewUnits({{D::Length, 4}, {41, 1}, {99, 2}});
     editor.setPreset(S(4));
     editor.setViewUnits({{D::Mass, 1000}});
