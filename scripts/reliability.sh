@@ -29,7 +29,6 @@ asan() {
     configure_sanitized build-asan "-fsanitize=address,undefined -fno-sanitize-recover=all" -DQZUNIT_BUILD_FUZZERS=ON
     cmake --build build-asan -j2
     ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp \
         ctest --test-dir build-asan --output-on-failure -j2
 }
 
