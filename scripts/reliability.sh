@@ -28,8 +28,9 @@ configure_sanitized() {
 asan() {
     configure_sanitized build-asan "-fsanitize=address,undefined -fno-sanitize-recover=all" -DQZUNIT_BUILD_FUZZERS=ON
     cmake --build build-asan -j2
+    # lsan.supp holds what the leak check reports of Qt itself.
     ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        ctest --test-dir build-asan --output-on-failure -j2
+        LSAN_OPTIONS=suppressions=$(pwd)/scripts/lsan.supp ctest --test-dir build-asan --output-on-failure -j2
 }
 
 # fuzz_one TARGET: runs build-asan/fuzz/fuzz_TARGET from its seed corpus.

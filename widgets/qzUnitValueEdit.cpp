@@ -149,8 +149,9 @@ void qzUnitValueEdit::Private::read()
 }
 
 // The cue of a text that cannot be committed: the property a style sheet
-// selects (acceptableInput of the field, its line edit below it), the frame and icon drawn whatever the style, the message where
-// tool tips and screen readers find it.
+// selects (the field's acceptableInput, then its line edit), the frame and
+// the icon drawn whatever the style, the message where tool tips and screen
+// readers find it.
 void qzUnitValueEdit::Private::setAcceptable(const QString& message)
 {
     if (message == error && !message.isEmpty() == cue->isVisible())

@@ -20,6 +20,14 @@ class QLineEdit;
   unit or of the view units, and a retranslation show the value anew and
   never touch its number. While focused the text holds every digit needed
   to read back as the same double; otherwise precision() significant digits.
+
+  A bare number is taken in the shown unit, a number with a unit is
+  converted to it. A text that cannot be committed (unknown unit, another
+  dimension, out of the bounds) leaves the value as it is and stays shown,
+  marked, with its message in the tool tip and the accessible description;
+  each attempt to commit it emits inputRejected(), and Escape restores the
+  committed text. Bounds and steps apply to what the user does, not to
+  setValue().
 */
 class QZUNIT_WIDGETS_EXPORT qzUnitValueEdit : public QWidget
 {

@@ -113,9 +113,12 @@ void tst_qzUnitThreads::viewUnitsChangeWhileRead()
             odd[i] += (shown != 1.0 && shown != metre.value(qzUnitLength::Inch)) || (other != -1 && other != 1);
         }
     });
+    writer = std::this_thread::get_id();
+    qzUnitSystem::setViewUnitIndex(qzUnitSystem::Length, si.value(qzUnitSystem::Length)); // as it is: no signal
+    qzUnitSystem::setViewUnitIndex(qzUnitSystem::Length, qzUnitLength::Inch);
     QObject::disconnect(connection);
     QCOMPARE(odd, std::vector<int>(ThreadCount, 0));
-    QCOMPARE(announced.load(), 200);
+    QCOMPARE(announced.load(), 201);
 }
 
 QTEST_GUILESS_MAIN(tst_qzUnitThreads)
