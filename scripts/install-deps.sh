@@ -5,8 +5,9 @@ set -eu
 
 # doxygen and qhelpgenerator-qt5 build the reference and its Qt help file (for
 # both builds); dpkg-dev (dpkg-shlibdeps) and file are what cpack's Debian
-# packages need.
-packages="cmake make g++ clang pkg-config qtbase5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools libbenchmark-dev doxygen qhelpgenerator-qt5 dpkg-dev file units"
+# packages need; fonts-dejavu-core draws the widgets example's picture;
+# libudunits2-dev is the peer the benchmarks compare conversions with.
+packages="cmake make g++ clang pkg-config qtbase5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools libbenchmark-dev libudunits2-dev doxygen qhelpgenerator-qt5 dpkg-dev file units fonts-dejavu-core"
 if [ "$#" -gt 0 ]; then
     packages="$packages $*"
 fi

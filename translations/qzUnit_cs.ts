@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>Měřená délka</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Průměr</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>Největší síla</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>Mez kluzu</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Zkušební teplota</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Tvrdost</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>Zkouška tahem</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Jazyk</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>Zkušební tyč</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Naměřené hodnoty</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>Zobrazované jednotky</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>Objemový průtok</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI (milimetry)</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperiální</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>Americká obvyklá</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>&amp;Soustava jednotek:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Vlastní</translation>
     </message>
 </context>
 <context>

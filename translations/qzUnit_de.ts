@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>Messlänge</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Durchmesser</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>Höchstkraft</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>Streckgrenze</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Prüftemperatur</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Härte</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>Zugversuch</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Messwerte</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>Anzeigeeinheiten</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>Volumenstrom</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI (Millimeter)</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperial</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>US-amerikanisch</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>&amp;Einheitensystem:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>Longitud entre puntos</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diámetro</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>Fuerza máxima</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>Límite elástico</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Temperatura de ensayo</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureza</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>Ensayo de tracción</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>Probeta</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Mediciones</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>Unidades de visualización</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>Caudal volumétrico</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI (milímetros)</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperial</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>Usual estadounidense</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>&amp;Sistema de unidades:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
     </message>
 </context>
 <context>

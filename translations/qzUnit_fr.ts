@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>Longueur entre repères</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diamètre</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>Force maximale</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>Limite d&apos;élasticité</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Température d&apos;essai</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureté</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>Essai de traction</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>Éprouvette</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>Unités d&apos;affichage</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>Débit volumique</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI (millimètres)</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Impérial</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>Usuel américain</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>&amp;Système d&apos;unités :</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>Lunghezza tra i riferimenti</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diametro</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>Forza massima</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>Carico di snervamento</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Temperatura di prova</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Durezza</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>Prova di trazione</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>Provetta</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Misure</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>Unità di visualizzazione</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>Portata volumetrica</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI (millimetri)</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperiale</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>Consuetudinario USA</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Predefinito</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>&amp;Sistema di unità:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
     </message>
 </context>
 <context>

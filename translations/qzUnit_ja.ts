@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>標点距離</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>直径</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>最大試験力</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>降伏強さ</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>試験温度</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>硬さ</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>引張試験</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>試験片</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>測定値</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>表示単位</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>体積流量</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI（ミリメートル）</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>ヤード・ポンド法（英国）</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>米国慣用単位</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>既定</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>単位系(&amp;U):</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>표점 거리</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>지름</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>최대 하중</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>항복 강도</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>시험 온도</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>경도</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>인장 시험</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>언어(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>시험편</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>측정값</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>표시 단위</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>부피 유량</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI (밀리미터)</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>영국식 단위</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>미국 관용 단위</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>기본값</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>단위계(&amp;U):</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>사용자 지정</translation>
     </message>
 </context>
 <context>

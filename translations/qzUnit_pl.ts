@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>Długość pomiarowa</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Średnica</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>Siła maksymalna</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>Granica plastyczności</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Temperatura badania</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Twardość</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>Próba rozciągania</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Język</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>Próbka</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Pomiary</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>Jednostki wyświetlania</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>Strumień objętości</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI (milimetry)</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperialny</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>Amerykański zwyczajowy</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Domyślny</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>&amp;Układ jednostek:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Niestandardowy</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>Comprimento de referência</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>Diâmetro</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>Força máxima</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>Limite de escoamento</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>Temperatura de ensaio</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureza</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>Ensaio de tração</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>Corpo de prova</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Medições</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>Unidades de exibição</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>Vazão volumétrica</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI (milímetros)</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperial</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>Usual dos EUA</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>&amp;Sistema de unidades:</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
     </message>
 </context>
 <context>

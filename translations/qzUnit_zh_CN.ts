@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>ExampleWindow</name>
+    <message>
+        <source>Gauge length</source>
+        <translation>标距</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <translation>直径</translation>
+    </message>
+    <message>
+        <source>Maximum force</source>
+        <translation>最大力</translation>
+    </message>
+    <message>
+        <source>Yield strength</source>
+        <translation>屈服强度</translation>
+    </message>
+    <message>
+        <source>Test temperature</source>
+        <translation>试验温度</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>硬度</translation>
+    </message>
+    <message>
+        <source>Tensile test</source>
+        <translation>拉伸试验</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Specimen</source>
+        <translation>试样</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>测量值</translation>
+    </message>
+    <message>
+        <source>View units</source>
+        <translation>显示单位</translation>
+    </message>
+</context>
+<context>
     <name>XmlReaderWriterBase</name>
     <message>
         <source>Invalid XML element %0: &apos;%1&apos;</source>
@@ -1461,6 +1508,37 @@
     <message>
         <source>Volume flow</source>
         <translation>体积流量</translation>
+    </message>
+</context>
+<context>
+    <name>qzViewUnitsEditor</name>
+    <message>
+        <source>SI</source>
+        <translation>SI</translation>
+    </message>
+    <message>
+        <source>SI (millimeters)</source>
+        <translation>SI（毫米）</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>英制</translation>
+    </message>
+    <message>
+        <source>US customary</source>
+        <translation>美国常用单位</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>&amp;Unit system:</source>
+        <translation>单位制(&amp;U)：</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自定义</translation>
     </message>
 </context>
 <context>

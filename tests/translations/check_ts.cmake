@@ -11,7 +11,7 @@ string(REGEX REPLACE "^[^_]*_(.*)\\.ts$" "\\1" language ${name})
 configure_file(${TS} ${WORK}/${name} COPYONLY)
 execute_process(
     COMMAND ${LUPDATE} -silent -no-obsolete -locations none -source-language en -target-language ${language}
-            unit value xml dimensions widgets tools/qzunit -ts ${WORK}/${name}
+            unit value xml dimensions widgets examples/widgets tools/qzunit -ts ${WORK}/${name}
     WORKING_DIRECTORY ${SOURCE_DIR}
     RESULT_VARIABLE result)
 if(result)
