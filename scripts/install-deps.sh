@@ -3,7 +3,7 @@
 # that are missing, so that a prepared machine is left untouched.
 set -eu
 
-packages="cmake make g++ clang pkg-config qtbase5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools libbenchmark-dev doxygen units"
+packages="cmake make g++ clang pkg-config qtbase5-dev qttools5-dev-tools qt6-base-dev qt6-tools-dev-tools qt6-l10n-tools libbenchmark-dev libudunits2-dev doxygen units"
 if [ "$#" -gt 0 ]; then
     packages="$packages $*"
 fi
