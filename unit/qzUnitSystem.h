@@ -291,6 +291,12 @@ private:
         m_table = found ? found : &qzUnitCatalogue::table(Undefined);
         m_table->create(m_storage, found ? unitIndex : 0);
     }
+    // For the values' arithmetic, which builds the unit object of its result
+    // itself: other's dimension and table, with m_storage still to be built.
+    struct Unbuilt
+    {
+    };
+    qzUnitSystem(const qzUnitSystem& other, Unbuilt) : m_dimension(other.m_dimension), m_table(other.m_table) {}
     // The unit object lives in m_storage; the pointer is derived on access so
     // that the handle holds no pointer into itself.
     qzUnit* unit() const { return std::launder(reinterpret_cast<qzUnit*>(m_storage)); }
@@ -298,6 +304,9 @@ private:
     {
         return std::launder(reinterpret_cast<const qzUnit*>(m_storage))->unitIndex();
     }
+    // The view unit of a dimension from 0 to 56, as its slot holds it: the
+    // one read of the slots in the values' inline code.
+    static int viewSlot(Dimension dimension) { return ViewUnitSlots[dimension]; }
     static QMap<int, int> initViewUnits();
     static QMap<int, int> presetFromSI(std::initializer_list<std::pair<int, int>> entries);
 
