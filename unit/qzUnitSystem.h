@@ -297,6 +297,8 @@ private:
     {
     };
     qzUnitSystem(const qzUnitSystem& other, Unbuilt) : m_dimension(other.m_dimension), m_table(other.m_table) {}
+    // The undefined dimension's, with m_storage still to be built.
+    explicit qzUnitSystem(Unbuilt) : m_dimension(Undefined), m_table(&qzUnitCatalogue::table(Undefined)) {}
     // The unit object lives in m_storage; the pointer is derived on access so
     // that the handle holds no pointer into itself.
     qzUnit* unit() const { return std::launder(reinterpret_cast<qzUnit*>(m_storage)); }

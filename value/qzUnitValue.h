@@ -252,6 +252,8 @@ private:
     {
     };
     qzUnitValue(const qzUnitValue& source, double number, Result);
+    // The result of values of different dimensions: the default value.
+    explicit qzUnitValue(Result);
     // The number read in unit 0, put through operation and returned to the unit.
     template <typename Operation>
     double inUnitZero(Operation operation) const;
@@ -265,6 +267,9 @@ private:
     // viewValue() for a value that stands in no row, or before the global
     // unit system exists, which it creates.
     double viewValueOtherwise() const;
+    // A number in unit 0 brought to the value's unit, for a value that
+    // stands in no row. Reads memory and writes none.
+    Q_DECL_PURE_FUNCTION double fromUnitZeroOtherwise(double number) const;
     // value(0), where the arithmetic meets.
     double valueInUnitZero() const;
     // The view unit of the value's dimension, once the global unit system exists.
@@ -301,6 +306,12 @@ inline qzUnitValue::qzUnitValue(const qzUnitValue& source, double number, Result
     : m_unitSystem(source.m_unitSystem, qzUnitSystem::Unbuilt{}), m_value(number)
 {
     qzUnitClasses::construct(m_unitSystem.m_dimension, m_unitSystem.m_storage, source.m_unitSystem.currentIndex());
+}
+
+inline qzUnitValue::qzUnitValue(Result)
+    : m_unitSystem(qzUnitSystem::Unbuilt{}), m_value(0.0)
+{
+    qzUnitClasses::construct(qzUnitSystem::Undefined, m_unitSystem.m_storage, 0);
 }
 
 // Only the classes of the 56 dimensions have row tables: a value standing
@@ -382,14 +393,15 @@ inline double qzUnitValue::inUnitZero(Operation operation) const
     }
     if (current == 0)
         return operation(m_value);
-    const qzUnitTable& table = *m_unitSystem.m_table;
-    return qzUnitCatalogue::fromUnitZero(table, current, operation(qzUnitCatalogue::toUnitZero(table, current, m_value)));
+    // Here the value is not undefined, whose unit is always 0, and both
+    // ways are calls that write nothing, so that the loop keeps what it holds.
+    return fromUnitZeroOtherwise(operation(valueOtherwise(0)));
 }
 
 inline qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
 {
     if (dimension() != other.dimension())
-        return qzUnitValue();
+        return qzUnitValue(Result{});
     const double b = other.valueInUnitZero();
     return qzUnitValue(*this, inUnitZero([b](double a) { return a + b; }), Result{});
 }
@@ -397,7 +409,7 @@ inline qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
 inline qzUnitValue qzUnitValue::operator-(const qzUnitValue& other) const
 {
     if (dimension() != other.dimension())
-        return qzUnitValue();
+        return qzUnitValue(Result{});
     const double b = other.valueInUnitZero();
     return qzUnitValue(*this, inUnitZero([b](double a) { return a - b; }), Result{});
 }

@@ -99,6 +99,13 @@ void tst_qzUnitValueInline::resultClass()
             QCOMPARE(result.unitIndex(), value.unitIndex());
             QCOMPARE(result.name(), value.name());
         }
+        // Another dimension gives the default value, in the undefined class.
+        const qzUnitValue other(qzUnitSystem::Dimension(dimension == 5 ? 6 : 5), 1.0, 0);
+        for (const qzUnitValue& none : { value + other, value - other }) {
+            QCOMPARE(int(none.dimension()), -1);
+            QVERIFY(!none.isUndefined() && none.value() == 0.0);
+            QCOMPARE(none.unitSystem().dimensionNameEnglish(), qzUnitValue().unitSystem().dimensionNameEnglish());
+        }
     }
 }
 
