@@ -34,6 +34,29 @@ ARITHMETIC_ROWS = [
     ("`(a * factor).value()` mm × factor", "arithmetic/product/value", "arithmetic/product/plain", None),
     ("`fuzzyCompare` mm with in", "arithmetic/fuzzyCompare/value", "arithmetic/fuzzyCompare/plain", None),
 ]
+# The loops a host writes over its own containers (bench_host.cpp): each
+# against the same loop over plain numbers with the arithmetic inline, and
+# the conversions against cv_convert_double in that loop.
+HOST_ROWS = []
+HOST_UDUNITS_ROWS = []
+for key, label in CONVERSIONS[:2]:
+    for container in ("vector", "QVector"):
+        p = f"host/{key}/{container}/"
+        kind = "`std::vector`" if container == "vector" else "`QVector`"
+        HOST_ROWS += [
+            (f"`value(Unit)` {label}, {kind}", p + "value_constant", p + "plain", 2.5),
+            (f"`value(unit)` {label}, {kind}", p + "value_variable", p + "plain", 2.5),
+            (f"`viewValue()` {label}, {kind}", p + "viewValue", p + "plain", 2.5),
+        ]
+        u = f"host/{key}/vector/udunits"
+        HOST_UDUNITS_ROWS += [
+            (f"`value(Unit)` {label}, {kind}", p + "value_constant", u, 1.0),
+            (f"`value(unit)` {label}, {kind}", p + "value_variable", u, 1.0),
+            (f"`viewValue()` {label}, {kind}", p + "viewValue", u, 1.0),
+        ]
+    HOST_UDUNITS_ROWS.append((f"the inline loop {label}", f"host/{key}/vector/plain", f"host/{key}/vector/udunits", None))
+for container, kind in (("vector", "`std::vector`"), ("QVector", "`QVector`")):
+    HOST_ROWS.append((f"`(a + b).value()` mm + in, {kind}", f"host/sum/{container}/value", f"host/sum/{container}/plain", 4.0))
 BULK_SIZES = (1000, 100000, 10000000)
 FORMATTING_ROWS = [
     ("`viewValueString('g', 6)` mm shown in in", "formatting/viewValueString/value",
@@ -167,7 +190,7 @@ def bulk_section(times, instructions):
     return out + [""]
 
 
-def machine(load_before, load_after, date):
+def machine(load_before, load_after, date, build):
     model = "unknown"
     with open("/proc/cpuinfo") as f:
         for line in f:
@@ -178,6 +201,7 @@ def machine(load_before, load_after, date):
     return [f"- CPU: {model}, {os.cpu_count()} cores ({platform.machine()})",
             f"- load average (1, 5, 15 min): {load_before} before the timed run, {load_after} after",
             f"- compiler: {compiler}",
+            f"- build: {build}",
             f"- date: {date}"]
 
 
@@ -189,6 +213,7 @@ def main():
     parser.add_argument("--load-before", default="?")
     parser.add_argument("--load-after", default="?")
     parser.add_argument("--repetitions", default="?")
+    parser.add_argument("--build", default="?", help="build type and compiler flags of the benchmarks")
     args = parser.parse_args()
     context, times = medians(args.times)
     instructions = table_file(args.instructions)
@@ -201,7 +226,7 @@ def main():
            "repetitions (a release build, `--benchmark_repetitions`); instruction ratios come from",
            "callgrind, per iteration with start-up cancelled out, and do not move with the load of",
            "the machine, which times do. A target is judged on the time ratio.", "",
-           "## Machine", ""] + machine(args.load_before, args.load_after, context.get("date", "?")) + [
+           "## Machine", ""] + machine(args.load_before, args.load_after, context.get("date", "?"), args.build) + [
            f"- Qt {context.get('Qt', '?')}, Google Benchmark library built as "
            f"{context.get('library_build_type', '?')}, {context.get('num_cpus', '?')} CPUs at "
            f"{context.get('mhz_per_cpu', '?')} MHz", "",
@@ -210,6 +235,13 @@ def main():
              "one accumulator, the baseline writing the same arithmetic inline (`v /= 1000.0; v /= 0.0254;\n"
              "acc += v;` for mm to in, `(x + 273.15) * 1.8 - 459.67` for °C to °F, the binary search and\n"
              "the straight line of the hardness table for HV to HRC).")
+    host = ("One iteration runs a host's own loop over 1024 values, `double total = 0; for (const qzUnitValue& v :\n"
+            "values) total += v.value(qzUnitTemperature::DegreeFahrenheit);`, compiled as a function of its own.\n"
+            "`value(Unit)`: the target unit a constant the compiler sees; `value(unit)`: a variable read at run\n"
+            "time. The baseline is the same loop over a container of plain numbers with the arithmetic inline.")
+    out += section("Host loops against the inline loop", HOST_ROWS, times, instructions, at_most, 1024, host)
+    out += section("Host loops against UDUNITS-2 (`cv_convert_double` in the same loop over a `std::vector<double>`)",
+                   HOST_UDUNITS_ROWS, times, instructions, lambda t: "< 1× (faster)", 1024)
     out += section("Single numbers against the inline loop", ROWS, times, instructions, at_most, 1024, sweep)
     out += section("Single numbers against UDUNITS-2 (`cv_convert_double`, converter built once, same loop)",
                    UDUNITS_ROWS, times, instructions, lambda t: "< 1× (faster)", 1024)

@@ -23,6 +23,13 @@ mkdir -p "$work"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release \
     -DQZUNIT_BUILD_TESTS=OFF -DQZUNIT_BUILD_TOOLS=OFF -DQZUNIT_BUILD_BENCHMARKS=ON >"$work/configure.log"
 cmake --build "$build" -j"$(nproc)" --target qzunit_bench >"$work/build.log"
+# As hosts ship: the flags the benchmarks were compiled with, read back from the build.
+build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt")
+flags=$(sed -n 's/^CXX_FLAGS = //p' "$build/bench/CMakeFiles/qzunit_bench.dir/flags.make")
+if [[ $build_type != Release || $flags != *-O3* ]]; then
+    echo "the benchmarks must be built as Release with -O3, not $build_type ($flags)" >&2
+    exit 1
+fi
 bench=$build/bench/qzunit_bench
 
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
@@ -42,7 +49,7 @@ if [[ -z "${QZUNIT_BENCH_NO_CALLGRIND:-}" ]] && command -v valgrind >/dev/null; 
             "$bench" --benchmark_filter="^$1/iterations:" 2>&1 >/dev/null | sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
     }
     : >"$work/instructions.tsv"
-    for name in $("$bench" --benchmark_list_tests | grep -E '^(conversion|arithmetic|formatting)/|^bulk/.*/1000$'); do
+    for name in $("$bench" --benchmark_list_tests | grep -E '^(conversion|arithmetic|formatting|host)/|^bulk/.*/1000$'); do
         case $name in
             formatting/*) short=20000 ;;
             *) short=100 ;;
@@ -65,5 +72,5 @@ if [[ -z "${QZUNIT_BENCH_NO_CALLGRIND:-}" ]] && command -v valgrind >/dev/null; 
 fi
 
 python3 "$here/report.py" --times "$work/times.json" "${counts[@]}" \
-    --repetitions "$repetitions" --load-before "$load_before" --load-after "$load_after" >"$here/RESULTS.md"
+    --repetitions "$repetitions" --build "$build_type, $flags" --load-before "$load_before" --load-after "$load_after" >"$here/RESULTS.md"
 echo "wrote $here/RESULTS.md"

@@ -109,35 +109,39 @@ inline auto withStepFromPivot(const qzUnitRow& row, Visitor visit)
 //! A number in the row's unit brought to the pivot unit.
 inline double toPivot(const qzUnitRow& row, double value)
 {
-    if (row.steps & qzUnitRow::Identity)
+    if (Q_LIKELY(row.thereSteps == 0))
+        return (value + row.thereShift) * row.thereFactor;
+    if (row.thereSteps == qzUnitRow::Keeps)
         return value;
-    value = (value + row.thereShift) * row.thereFactor;
-    return (row.steps & qzUnitRow::ThereDivides) ? value / row.constant : value;
+    return (value + row.thereShift) * row.thereFactor / row.constant;
 }
 
 //! A number in the pivot unit brought to the row's unit, with the row's own constants.
 inline double fromPivot(const qzUnitRow& row, double value)
 {
-    if (row.steps & qzUnitRow::Identity)
+    if (Q_LIKELY(row.backSteps == 0))
+        return value * row.backFactor - row.backShift;
+    if (row.backSteps == qzUnitRow::Keeps)
         return value;
-    value *= row.backFactor;
-    if (row.steps & qzUnitRow::BackDivides)
-        value /= row.constant;
-    return value - row.backShift;
+    return value * row.backFactor / row.constant - row.backShift;
 }
 
 //! A number converted from the unit of row \a from to that of row \a to,
-//! through the pivot unit. One test serves both rows that keep the number;
-//! the steps of a row that keeps it are exact and need none.
+//! through the pivot unit. One test of the pair serves the common case, in
+//! which neither row divides and the steps of a row that keeps the number
+//! are exact; only two rows that both keep it skip the steps.
 inline double between(const qzUnitRow& from, const qzUnitRow& to, double value)
 {
-    if (from.steps & to.steps & qzUnitRow::Identity)
+    const unsigned pair = from.thereSteps + to.backSteps;
+    if (Q_LIKELY((pair & ~unsigned(qzUnitRow::Keeps)) == 0))
+        return (value + from.thereShift) * from.thereFactor * to.backFactor - to.backShift;
+    if (pair == 2 * qzUnitRow::Keeps)
         return value;
     value = (value + from.thereShift) * from.thereFactor;
-    if (Q_UNLIKELY(from.steps & qzUnitRow::ThereDivides))
+    if (pair & qzUnitRow::ThereDivides)
         value /= from.constant;
     value *= to.backFactor;
-    if (Q_UNLIKELY(to.steps & qzUnitRow::BackDivides))
+    if (pair & qzUnitRow::BackDivides)
         value /= to.constant;
     return value - to.backShift;
 }

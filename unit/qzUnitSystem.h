@@ -296,6 +296,14 @@ private:
         m_table = found ? found : &qzUnitCatalogue::table(Undefined);
         m_table->create(m_storage, found ? unitIndex : 0);
     }
+    // For the values' arithmetic, which builds the unit object of its result
+    // itself: other's dimension and table, with m_storage still to be built.
+    struct Unbuilt
+    {
+    };
+    qzUnitSystem(const qzUnitSystem& other, Unbuilt) : m_dimension(other.m_dimension), m_table(other.m_table) {}
+    // The undefined dimension's, with m_storage still to be built.
+    explicit qzUnitSystem(Unbuilt) : m_dimension(Undefined), m_table(&qzUnitCatalogue::table(Undefined)) {}
     // The unit object lives in m_storage; the pointer is derived on access so
     // that the handle holds no pointer into itself.
     qzUnit* unit() const { return std::launder(reinterpret_cast<qzUnit*>(m_storage)); }

@@ -13,7 +13,7 @@
   back always uses the row's own constants, so a round trip restores a value
   up to rounding.
 */
-struct qzUnitRow
+struct alignas(128) qzUnitRow
 {
     //! How a number in the row's unit reaches the pivot unit and comes back.
     enum Op : unsigned char {
@@ -46,19 +46,24 @@ struct qzUnitRow
     // where ThereDivides; back v * backFactor, then / constant where
     // BackDivides, then - backShift. Adding -0.0, multiplying by 1.0 and
     // subtracting +0.0 are exact, so every operation gives the bits of its
-    // own arithmetic; only a number both rows keep (Identity) skips the steps,
-    // which would quiet a signalling NaN. Single numbers convert through this
+    // own arithmetic; only a number both rows keep skips the steps, which
+    // would quiet a signalling NaN. Single numbers convert through this
     // form; arrays choose each step's operation once instead.
 
-    //! Which steps divide, and whether the row keeps the number both ways.
+    //! What a step does beyond its shift and factor.
     enum Step : unsigned char {
         ThereDivides = 1, //!< to the pivot ends with / constant
         BackDivides = 2,  //!< back from the pivot divides by constant before the shift
-        Identity = 4      //!< neither step changes the number
+        Keeps = 4         //!< the step leaves the number alone
     };
-    //! Step values, derived from op.
-    unsigned char steps = (op == Divide || (op == Offset && constant != 1.0) ? ThereDivides : 0)
-        | (op == Multiply ? BackDivides : 0) | (op == Pivot || op == Same || op == Prefix ? Identity : 0);
+    //! The step to the pivot: 0, ThereDivides or Keeps. Added to the target
+    //! row's backSteps it tells a pair in one number: 0 or Keeps when neither
+    //! divides and at most one keeps, twice Keeps when both keep.
+    unsigned char thereSteps = op == Pivot || op == Same || op == Prefix ? Keeps
+        : op == Divide || (op == Offset && constant != 1.0)             ? ThereDivides
+                                                                        : 0;
+    //! The step back from the pivot: 0, BackDivides or Keeps.
+    unsigned char backSteps = op == Pivot || op == Same || op == Prefix ? Keeps : op == Multiply ? BackDivides : 0;
     //! Added first on the way to the pivot.
     double thereShift = op == Offset ? back : -0.0;
     //! Then multiplied by.

@@ -63,6 +63,11 @@ double qzUnitValue::valueOtherwise(int unitIndex) const
     return unitIndex == current ? m_value : qzUnitCatalogue::converted(*m_unitSystem.m_table, current, unitIndex, m_value);
 }
 
+double qzUnitValue::fromUnitZeroOtherwise(double number) const
+{
+    return qzUnitCatalogue::converted(*m_unitSystem.m_table, 0, m_unitSystem.currentIndex(), number);
+}
+
 double qzUnitValue::siValue() const
 {
     return value(m_unitSystem.SIUnitIndex());

@@ -1,6 +1,7 @@
 #ifndef QZUNITVALUE_H
 #define QZUNITVALUE_H
 
+#include "qzUnitClasses.h"
 #include "qzUnitQtCompat.h"
 #include "qzUnitSystem.h"
 
@@ -265,17 +266,29 @@ public:
 private:
     friend QZUNIT_EXPORT QDataStream& operator>>(QDataStream& stream, qzUnitValue& value);
 
-    // Runs operation on the number read in unit 0, then returns to the unit.
+    // A result of the arithmetic: source's dimension and unit holding number.
+    struct Result
+    {
+    };
+    qzUnitValue(const qzUnitValue& source, double number, Result);
+    // The result of values of different dimensions: the default value.
+    explicit qzUnitValue(Result);
+    // The number read in unit 0, put through operation and returned to the unit.
     template <typename Operation>
-    void inUnitZero(Operation operation);
-    // Whether the number converts to unitIndex by two rows' steps alone.
-    bool bySteps(int unitIndex) const;
-    // The number in unitIndex by the rows' steps, where bySteps().
-    double byRows(int unitIndex) const;
-    // value(int) where bySteps() does not hold. Reads memory and writes none.
+    double inUnitZero(Operation operation) const;
+    // Whether the value stands in a row of a row table, where every
+    // conversion is inline.
+    bool inRow(int current) const;
+    // The number in unitIndex, for a value that stands in row current.
+    double byRows(int current, int unitIndex) const;
+    // value(int) for a value that stands in no row. Reads memory and writes none.
     Q_DECL_PURE_FUNCTION double valueOtherwise(int unitIndex) const;
-    // viewValue() where its fast path does not hold; may create the global unit system.
+    // viewValue() for a value that stands in no row, or before the global
+    // unit system exists, which it creates.
     double viewValueOtherwise() const;
+    // A number in unit 0 brought to the value's unit, for a value that
+    // stands in no row. Reads memory and writes none.
+    Q_DECL_PURE_FUNCTION double fromUnitZeroOtherwise(double number) const;
     // value(0), where the arithmetic meets.
     double valueInUnitZero() const;
     // The view unit of the value's dimension, once the global unit system exists.
@@ -305,46 +318,62 @@ inline qzUnitValue::qzUnitValue(const qzUnitSystem& unitSystem, double value)
 {
 }
 
-// The undefined dimension never has a row table, so a conversion between two
-// rows needs no other test. Everything else is decided in the library, in
-// one call, so that the host's loop keeps its registers.
-inline bool qzUnitValue::bySteps(int unitIndex) const
+// The unit object is built by its class's constructor, chosen inline rather
+// than by the table's create function: the compiler sees the whole result,
+// drops what is never read of it, and calls nothing in the host's loop.
+inline qzUnitValue::qzUnitValue(const qzUnitValue& source, double number, Result)
+    : m_unitSystem(source.m_unitSystem, qzUnitSystem::Unbuilt{}), m_value(number)
 {
-    return qzUnitCatalogue::bySteps(*m_unitSystem.m_table, m_unitSystem.currentIndex(), unitIndex);
+    qzUnitClasses::construct(m_unitSystem.m_dimension, m_unitSystem.m_storage, source.m_unitSystem.currentIndex());
 }
 
-inline double qzUnitValue::byRows(int unitIndex) const
+inline qzUnitValue::qzUnitValue(Result)
+    : m_unitSystem(qzUnitSystem::Unbuilt{}), m_value(0.0)
 {
-    const qzUnitRow* rows = m_unitSystem.m_table->rows;
-    return qzUnitRows::between(rows[m_unitSystem.currentIndex()], rows[unitIndex], m_value);
+    qzUnitClasses::construct(qzUnitSystem::Undefined, m_unitSystem.m_storage, 0);
+}
+
+// Only the classes of the 56 dimensions have row tables: a value standing
+// in a row has a defined dimension, whose view slot exists. Every case such a
+// value meets is decided inline, without a call in the host's loop; the
+// other tables, the undefined value and an index outside the table go to the
+// library in one call.
+inline bool qzUnitValue::inRow(int current) const
+{
+    return uint(current) < uint(m_unitSystem.m_table->stepRows);
+}
+
+// Another row by the two rows' steps; the value's own unit and an index that
+// names no row leave the number as it is, as the table's conversion does.
+inline double qzUnitValue::byRows(int current, int unitIndex) const
+{
+    const qzUnitTable& table = *m_unitSystem.m_table;
+    if (uint(unitIndex) < uint(table.stepRows) && unitIndex != current)
+        return qzUnitRows::between(table.rows[current], table.rows[unitIndex], m_value);
+    return m_value;
 }
 
 inline double qzUnitValue::value(int unitIndex) const
 {
-    return Q_LIKELY(bySteps(unitIndex)) ? byRows(unitIndex) : valueOtherwise(unitIndex);
+    const int current = m_unitSystem.currentIndex();
+    return Q_LIKELY(inRow(current)) ? byRows(current, unitIndex) : valueOtherwise(unitIndex);
 }
 
-// The view unit read in place, where the global unit system exists and the
-// dimension has a slot: every value shown to a user passes here, in the
-// host's loops too.
+// Every value shown to a user passes here, in the host's loops too.
 inline double qzUnitValue::viewValue() const
 {
-    const qzUnitSystem::Dimension dimension = this->dimension();
-    if (Q_LIKELY(qzUnitSystem::GlobalUnitSystem && uint(dimension) < uint(qzUnitSystem::ViewUnitSlots.size()))) {
-        const int unitIndex = qzUnitSystem::viewUnitSlot(dimension);
-        if (Q_LIKELY(bySteps(unitIndex)))
-            return byRows(unitIndex);
-    }
+    const int current = m_unitSystem.currentIndex();
+    if (Q_LIKELY(inRow(current) && qzUnitSystem::GlobalUnitSystem))
+        return byRows(current, qzUnitSystem::viewUnitSlot(dimension()));
     return viewValueOtherwise();
 }
 
 inline double qzUnitValue::valueInUnitZero() const
 {
     // Unit 0 of a row table is its pivot: one row's step is the whole way.
-    const qzUnitTable& table = *m_unitSystem.m_table;
     const int current = m_unitSystem.currentIndex();
-    if (Q_LIKELY(uint(current) < uint(table.stepRows)))
-        return qzUnitRows::toPivot(table.rows[current], m_value);
+    if (Q_LIKELY(inRow(current)))
+        return qzUnitRows::toPivot(m_unitSystem.m_table->rows[current], m_value);
     return valueOtherwise(0);
 }
 
@@ -352,7 +381,7 @@ inline double qzUnitValue::valueInUnitZero() const
 // number and index follow the rules of the class's changeTo.
 inline qzUnitValue qzUnitValue::copyTo(int unitIndex) const
 {
-    qzUnitValue result(*this);
+    qzUnitValue result(*this, m_value, Result{});
     result.changeTo(unitIndex);
     return result;
 }
@@ -373,87 +402,78 @@ inline qzUnitValue& qzUnitValue::changeTo(int unitIndex)
 // has no class that converts, so its number passes unchanged, as the guard of
 // changeTo would leave it.
 template <typename Operation>
-inline void qzUnitValue::inUnitZero(Operation operation)
+inline double qzUnitValue::inUnitZero(Operation operation) const
 {
     const int current = m_unitSystem.currentIndex();
-    if (current == 0) {
-        m_value = operation(m_value);
-        return;
+    if (Q_LIKELY(inRow(current))) {
+        // Unit 0 of a row table is its pivot: one row's steps there and back.
+        const qzUnitRow& row = m_unitSystem.m_table->rows[current];
+        return qzUnitRows::fromPivot(row, operation(qzUnitRows::toPivot(row, m_value)));
     }
-    const qzUnitTable& table = *m_unitSystem.m_table;
-    m_value = qzUnitCatalogue::fromUnitZero(table, current, operation(qzUnitCatalogue::toUnitZero(table, current, m_value)));
+    if (current == 0)
+        return operation(m_value);
+    // Here the value is not undefined, whose unit is always 0, and both
+    // ways are calls that write nothing, so that the loop keeps what it holds.
+    return fromUnitZeroOtherwise(operation(valueOtherwise(0)));
 }
 
 inline qzUnitValue qzUnitValue::operator+(const qzUnitValue& other) const
 {
-    // One object returned on every path, so that it is built in place.
-    const bool sameDimension = dimension() == other.dimension();
-    qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
-    if (sameDimension) {
-        const double b = other.valueInUnitZero();
-        result.inUnitZero([b](double a) { return a + b; });
-    }
-    return result;
+    if (dimension() != other.dimension())
+        return qzUnitValue(Result{});
+    const double b = other.valueInUnitZero();
+    return qzUnitValue(*this, inUnitZero([b](double a) { return a + b; }), Result{});
 }
 
 inline qzUnitValue qzUnitValue::operator-(const qzUnitValue& other) const
 {
-    const bool sameDimension = dimension() == other.dimension();
-    qzUnitValue result = sameDimension ? qzUnitValue(*this) : qzUnitValue();
-    if (sameDimension) {
-        const double b = other.valueInUnitZero();
-        result.inUnitZero([b](double a) { return a - b; });
-    }
-    return result;
+    if (dimension() != other.dimension())
+        return qzUnitValue(Result{});
+    const double b = other.valueInUnitZero();
+    return qzUnitValue(*this, inUnitZero([b](double a) { return a - b; }), Result{});
 }
 
 inline qzUnitValue& qzUnitValue::operator+=(const qzUnitValue& other)
 {
     const double b = other.valueInUnitZero();
-    inUnitZero([b](double a) { return a + b; });
+    m_value = inUnitZero([b](double a) { return a + b; });
     return *this;
 }
 
 inline qzUnitValue& qzUnitValue::operator-=(const qzUnitValue& other)
 {
     const double b = other.valueInUnitZero();
-    inUnitZero([b](double a) { return a - b; });
+    m_value = inUnitZero([b](double a) { return a - b; });
     return *this;
 }
 
 inline qzUnitValue qzUnitValue::operator*(double factor) const
 {
-    qzUnitValue result(*this);
-    result.inUnitZero([factor](double a) { return factor * a; });
-    return result;
+    return qzUnitValue(*this, inUnitZero([factor](double a) { return factor * a; }), Result{});
 }
 
 inline qzUnitValue qzUnitValue::operator*=(double factor)
 {
-    inUnitZero([factor](double a) { return factor * a; });
-    return *this;
+    m_value = inUnitZero([factor](double a) { return factor * a; });
+    return qzUnitValue(*this, m_value, Result{});
 }
 
 inline qzUnitValue qzUnitValue::operator/(double divisor) const
 {
-    qzUnitValue result(*this);
-    if (divisor != 0.0)
-        result.inUnitZero([divisor](double a) { return a / divisor; });
-    return result;
+    const double number = divisor != 0.0 ? inUnitZero([divisor](double a) { return a / divisor; }) : m_value;
+    return qzUnitValue(*this, number, Result{});
 }
 
 inline qzUnitValue qzUnitValue::operator/=(double divisor)
 {
     if (divisor != 0.0)
-        inUnitZero([divisor](double a) { return a / divisor; });
-    return *this;
+        m_value = inUnitZero([divisor](double a) { return a / divisor; });
+    return qzUnitValue(*this, m_value, Result{});
 }
 
 inline qzUnitValue qzUnitValue::operator-() const
 {
-    qzUnitValue result(*this);
-    result.inUnitZero([](double a) { return -a; });
-    return result;
+    return qzUnitValue(*this, inUnitZero([](double a) { return -a; }), Result{});
 }
 
 inline int qzUnitValue::fuzzyCompare(const qzUnitValue& other, double tolerance) const
