@@ -143,7 +143,7 @@ protected:
     //! The wheel steps a focused field.
     void wheelEvent(QWheelEvent* event) override;
     //! The line edit's focus changes and keys (Up, Down, PageUp and PageDown
-    //! step, Return and Enter commit, Escape restores the committed text),
+    //! step, Escape restores the committed text),
     //! and the frame drawn over it while its text cannot be committed.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
