@@ -41,6 +41,7 @@ public:
     int precision = 6;
     double singleStep = 1.0;
     bool keyboardTracking = false;
+    int wheelDelta = 0;
     // The text the field wrote itself, and the value it showed; any other
     // text was edited by the user.
     QString shownText;
@@ -459,16 +460,19 @@ void qzUnitValueEdit::changeEvent(QEvent* event)
 }
 
 // The wheel steps only a field that has the focus: scrolling a form over it
-// changes nothing.
+// changes nothing. With Control, ten steps a notch, as in a spin box.
 void qzUnitValueEdit::wheelEvent(QWheelEvent* event)
 {
     if (!hasFocus() || d->edit->isReadOnly()) {
         event->ignore();
         return;
     }
-    const int steps = event->angleDelta().y() / 120;
+    // A touchpad or a fine wheel sends parts of a notch; they add up to steps.
+    d->wheelDelta += event->angleDelta().y();
+    const int steps = d->wheelDelta / 120;
+    d->wheelDelta -= steps * 120;
     if (steps != 0)
-        stepBy(steps);
+        stepBy(event->modifiers() & Qt::ControlModifier ? 10 * steps : steps);
     event->accept();
 }
 

@@ -140,7 +140,7 @@ signals:
 protected:
     //! Retranslation and locale changes show the value anew.
     void changeEvent(QEvent* event) override;
-    //! The wheel steps a focused field.
+    //! The wheel steps a focused field (ten steps a notch with Control).
     void wheelEvent(QWheelEvent* event) override;
     //! The line edit's focus changes and keys (Up, Down, PageUp and PageDown
     //! step, Escape restores the committed text),

@@ -79,8 +79,11 @@ struct Form
                 QTest::keyClicks(line(), step.mid(5));
                 line()->completer()->popup()->hide();
             } else if (step == QLatin1String("wheel")) {
-                QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-                QApplication::sendEvent(field, &wheel);
+                // One notch in the eighths a touchpad sends.
+                for (int part = 0; part < 8; ++part) {
+                    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 15), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(field, &wheel);
+                }
             } else if (step == QLatin1String("pick")) {
                 QTest::keyClick(line()->completer()->popup(), Qt::Key_Down);
                 QTest::keyClick(line()->completer()->popup(), Qt::Key_Return);
