@@ -41,8 +41,11 @@ public:
     int precision = 6;
     double singleStep = 1.0;
     bool keyboardTracking = false;
-    // The text the field wrote itself; any other text was edited by the user.
+    int wheelDelta = 0;
+    // The text the field wrote itself, and the value it showed; any other
+    // text was edited by the user.
     QString shownText;
+    qzUnitValue shownValue = qzUnitValue::makeUndefined();
     // The reading of an edited text, kept up to date while typing.
     qzUnitValue typed = qzUnitValue::makeUndefined();
     QString error;
@@ -102,9 +105,16 @@ QString qzUnitValueEdit::formatted(const qzUnitValue& value, int unitIndex, int 
 void qzUnitValueEdit::Private::show()
 {
     shownText = format(value, edit->hasFocus() ? QLocale::FloatingPointShortest : precision);
+    shownValue.exchangeValue(value);
+    // An item view selects the editor's text before it gives it the focus,
+    // so that a key typed to open the cell replaces the text.
+    const bool selectedAll = edit->hasSelectedText() && edit->selectedText() == edit->text();
     const QSignalBlocker blocker(edit);
     edit->setText(shownText);
-    edit->setCursorPosition(shownText.size());
+    if (selectedAll)
+        edit->selectAll();
+    else
+        edit->setCursorPosition(shownText.size());
     setAcceptable(QString());
 }
 
@@ -246,8 +256,20 @@ qzUnitValueEdit::qzUnitValueEdit(qzUnitSystem::Dimension dimension, QWidget* par
     setSizePolicy(d->edit->sizePolicy());
     connect(d->edit, &QLineEdit::textChanged, this, [this] {
         d->read();
-        if (d->keyboardTracking && d->typed.isDefined())
+        if (!d->keyboardTracking)
+            return;
+        // Typed back to the text the field showed, the value is again the
+        // one it showed, not the last keystroke's.
+        if (d->typed.isDefined())
             d->store(d->typed);
+        else if (!d->edited())
+            d->store(d->shownValue);
+    });
+    // Return and Enter commit before the key goes on to a dialog or an item
+    // view; the line edit also says so when the key picked a completion.
+    connect(d->edit, &QLineEdit::returnPressed, this, [this] {
+        if (d->commit(true))
+            emit editingFinished();
     });
     connect(qzViewUnitsNotifier::instance(), &qzViewUnitsNotifier::viewUnitsChanged, this, [this] {
         if (d->unitIndex < 0 && !d->edited())
@@ -438,16 +460,19 @@ void qzUnitValueEdit::changeEvent(QEvent* event)
 }
 
 // The wheel steps only a field that has the focus: scrolling a form over it
-// changes nothing.
+// changes nothing. With Control, ten steps a notch, as in a spin box.
 void qzUnitValueEdit::wheelEvent(QWheelEvent* event)
 {
     if (!hasFocus() || d->edit->isReadOnly()) {
         event->ignore();
         return;
     }
-    const int steps = event->angleDelta().y() / 120;
+    // A touchpad or a fine wheel sends parts of a notch; they add up to steps.
+    d->wheelDelta += event->angleDelta().y();
+    const int steps = d->wheelDelta / 120;
+    d->wheelDelta -= steps * 120;
     if (steps != 0)
-        stepBy(steps);
+        stepBy(event->modifiers() & Qt::ControlModifier ? 10 * steps : steps);
     event->accept();
 }
 
@@ -483,12 +508,6 @@ bool qzUnitValueEdit::eventFilter(QObject* watched, QEvent* event)
         case Qt::Key_Down: steps = -1; break;
         case Qt::Key_PageUp: steps = 10; break;
         case Qt::Key_PageDown: steps = -10; break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Committed before the key goes on to a dialog or an item view.
-            if (d->commit(true))
-                emit editingFinished();
-            return false;
         case Qt::Key_Escape:
             if (d->edited())
                 d->show();

@@ -140,10 +140,10 @@ signals:
 protected:
     //! Retranslation and locale changes show the value anew.
     void changeEvent(QEvent* event) override;
-    //! The wheel steps a focused field.
+    //! The wheel steps a focused field (ten steps a notch with Control).
     void wheelEvent(QWheelEvent* event) override;
     //! The line edit's focus changes and keys (Up, Down, PageUp and PageDown
-    //! step, Return and Enter commit, Escape restores the committed text),
+    //! step, Escape restores the committed text),
     //! and the frame drawn over it while its text cannot be committed.
     bool eventFilter(QObject* watched, QEvent* event) override;
 

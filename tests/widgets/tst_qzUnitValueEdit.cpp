@@ -50,7 +50,8 @@ struct Form
 
     // Steps separated by '|': "type:TEXT" over the whole text, "in" and "out"
     // of the focus, "wheel", "hide" and show, "unit" (feet and back), "view"
-    // (the US preset), "German" and back, "precision", "tracking", or a key.
+    // (the US preset), "German" and back, "precision", "tracking", "pick"
+    // the first completion with Return in its popup, or a key.
     void run(const QString& script)
     {
         for (const QString& step : script.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
@@ -69,6 +70,8 @@ struct Form
                 field->setPrecision(2);
             else if (step == QLatin1String("tracking"))
                 field->setKeyboardTracking(true);
+            else if (step == QLatin1String("pick"))
+                line()->completer()->complete();
             else
                 field->setFocus();
             if (typed) {
@@ -76,8 +79,14 @@ struct Form
                 QTest::keyClicks(line(), step.mid(5));
                 line()->completer()->popup()->hide();
             } else if (step == QLatin1String("wheel")) {
-                QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-                QApplication::sendEvent(field, &wheel);
+                // One notch in the eighths a touchpad sends.
+                for (int part = 0; part < 8; ++part) {
+                    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 15), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                    QApplication::sendEvent(field, &wheel);
+                }
+            } else if (step == QLatin1String("pick")) {
+                QTest::keyClick(line()->completer()->popup(), Qt::Key_Down);
+                QTest::keyClick(line()->completer()->popup(), Qt::Key_Return);
             } else if (step.at(0).isUpper() && step != QLatin1String("German")) {
                 QTest::keySequence(line(), QKeySequence(step));
             }
@@ -130,7 +139,7 @@ void tst_qzUnitValueEdit::unedited_data()
                                                            { "DBL_MAX mil", qzUnitValue(D::Length, DBL_MAX, qzUnitLength::Mil) },
                                                            { "-inf km", qzUnitValue(D::Length, -qInf(), qzUnitLength::Kilometer) },
                                                            { "undefined", qzUnitValue::makeUndefined() } };
-    for (const char* script : { "in|out", "Return|out", "Enter", "Esc", "in|hide|out", "in|unit|out", "in|view|out", "in|German|out",
+    for (const char* script : { "in|out", "Return|out", "Esc", "in|hide|out", "in|unit|out", "in|view|out", "in|German|out",
                                 "precision", "tracking|in|Return|out" }) {
         for (const auto& value : values)
             QTest::addRow("%s, %s", script, value.first) << value.second << QString::fromLatin1(script);
@@ -252,6 +261,8 @@ void tst_qzUnitValueEdit::commits_data()
     row("metres in inches", "de_DE", inch, false, "type:0,0254 m|Return", 1.0, 1);
     row("the same value typed", "C", -1, false, "type:7.0 mm|Return", 7.0, 0);
     row("tracking: each keystroke", "C", -1, false, "tracking|type:123", 123.0, 3);
+    row("tracking: typed back to the text shown", "C", -1, false, "tracking|in|type:7.0 mm", 7.0, 2);
+    row("completion picked with Return", "C", -1, false, "type:1 in|pick", 25.4, 1);
     row("tracking: not a rejected one", "C", -1, false, "tracking|type:1z|Return", 1.0, 1, 1, "z");
     row("unknown unit, three attempts", "C", -1, false, "type:12 zorg|Return|Enter|out", unchanged, 0, 3, "zorg");
     row("another dimension", "C", -1, false, "type:5 kg|Return", unchanged, 0, 1, "kg");
