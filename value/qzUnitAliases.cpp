@@ -54,12 +54,21 @@ const qzUnitAlias Aliases[] = {
     {"ksi", "psi", 1000.0, "ksi"}, {"KSI", "psi", 1000.0, "ksi"}, {"PSI", "psi", 1.0, "psi"},
     {"kgf/cm^2", "kg/cm\u00B2", 1.0, "kgf/cm^2"}, {"kgf/mm^2", "kg/mm\u00B2", 1.0, "kgf/mm^2"},
     {"mmHg", "Pa", 133.322387415, "mmHg"}, {"inHg", "Pa", 3386.388640341, "inHg"},
+    {"mmH2O", "Pa", 9.80665, "mmH2O"}, {"inH2O", "Pa", 249.08891, "inH2O"},
     // torques and energies as products of existing units
     {"Nm", "N\u00B7m", 1.0, "N m"}, {"kNm", "N\u00B7m", 1e3, "kN m"}, {"Nmm", "N\u00B7mm", 1.0, "N mm"},
     {"N-m", "N\u00B7m", 1.0, "N m"}, {"in-lb", "in\u00B7lbf", 1.0, "in lbf"}, {"in-lbf", "in\u00B7lbf", 1.0, "in lbf"},
     {"lb-in", "in\u00B7lbf", 1.0, "in lbf"}, {"lbf-in", "in\u00B7lbf", 1.0, "in lbf"},
     {"ft-lb", "ft\u00B7lbf", 1.0, "ft lbf"}, {"ft-lbf", "ft\u00B7lbf", 1.0, "ft lbf"},
     {"lb-ft", "ft\u00B7lbf", 1.0, "ft lbf"}, {"lbf-ft", "ft\u00B7lbf", 1.0, "ft lbf"},
+    {"ft-lbs", "ft\u00B7lbf", 1.0, "ft lbf"}, {"in-lbs", "in\u00B7lbf", 1.0, "in lbf"},
+    {"mNm", "N\u00B7m", 1e-3, "mN m"}, {"MNm", "N\u00B7m", 1e6, "MN m"},
+    {"kgf-m", "kgf\u00B7m", 1.0, "kgf m"}, {"kgfm", "kgf\u00B7m", 1.0, "kgf m"},
+    // conductivities and heat capacities as data sheets write them
+    {"W/mK", "W/(m\u00B7K)", 1.0, "W/m/K"}, {"W/m-K", "W/(m\u00B7K)", 1.0, "W/m/K"},
+    {"W/m\u00B0C", "W/(m\u00B7K)", 1.0, "W/m/K"}, {"J/kgK", "J/(kg\u00B7K)", 1.0, "J/kg/K"},
+    {"J/kg-K", "J/(kg\u00B7K)", 1.0, "J/kg/K"}, {"kJ/kgK", "kJ/(kg\u00B7K)", 1.0, "kJ/kg/K"},
+    {"J/kg\u00B0C", "J/(kg\u00B7K)", 1.0, "J/kg/K"}, {"kJ/kg\u00B0C", "kJ/(kg\u00B7K)", 1.0, "kJ/kg/K"},
     // "lb" beside a length is the pound-force: no one types a mass times a length
     {"ft lb", "ft\u00B7lbf", 1.0, "ft lbf"}, {"lb ft", "ft\u00B7lbf", 1.0, "ft lbf"},
     {"in lb", "in\u00B7lbf", 1.0, "in lbf"}, {"lb in", "in\u00B7lbf", 1.0, "in lbf"},

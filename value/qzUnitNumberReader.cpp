@@ -1,6 +1,7 @@
 #include "qzUnitNumberReader.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QVector>
 
 #include <charconv>
@@ -146,7 +147,7 @@ int readExponent(const QString& text, int i, std::string& ascii)
     return j;
 }
 
-// After the whole number \a value in [start, i): " 1/2", "/8" or a vulgar
+// After the whole number \a value in [start, i): " 1/2", "-1/2", "/8" or a vulgar
 // fraction, with or without a blank. Returns the end; \a i when none follows.
 int readFraction(const QString& text, int start, int i, double& value, Error& error)
 {
@@ -158,7 +159,9 @@ int readFraction(const QString& text, int start, int i, double& value, Error& er
         value += vulgar(text.at(j));
         return j + 1;
     }
-    // "3/8", or after a blank the fraction of a mixed number "1 1/2".
+    // "3/8", or after a blank or a hyphen the fraction of a mixed number: "1 1/2", "1-1/2".
+    if (j == i && j + 1 < n && text.at(j) == QLatin1Char('-') && isDigit(text.at(j + 1)))
+        ++j;
     const bool mixed = j > i;
     const int numerator = mixed ? j : start;
     const int bar = digitsFrom(text, numerator);
@@ -176,6 +179,16 @@ int readFraction(const QString& text, int start, int i, double& value, Error& er
         return i;
     value = (mixed ? value : 0.0) + top / bottom;
     return end;
+}
+
+// Whether the digits of inches glued to a foot mark end at \a i with their
+// decimals or fraction and an inch mark: "5'3\"", "5'3.5 in", "5'3 1/2\"".
+// Without one, "12'34 mm" is no length in feet but a misplaced separator.
+bool inchesFollow(const QString& text, int i)
+{
+    static const QRegularExpression inches(QStringLiteral("^(?:[.,]\\d+)?(?:[ -]?\\d+/\\d+|[ ]?[\u00BC-\u00BE\u2150-\u215E])?"
+                                                          " *(?:\"|''|in\\b|inch)"));
+    return inches.match(text.mid(i)).hasMatch();
 }
 
 } // namespace
@@ -314,7 +327,8 @@ qzUnitNumberReader::Digits qzUnitNumberReader::scan(const QString& text, int i) 
 
 // An apostrophe at \a i that is no group separator is a foot mark ("5'3\""),
 // unless three or more digits follow it ("1'234 mm": one foot and 234 mm,
-// or 1234 mm?) or digits and another apostrophe ("1'23'456"). Returns the
+// or 1234 mm?), digits and another apostrophe ("1'23'456") or digits that
+// no inch mark follows ("12'34 mm"). Returns the
 // end of such digits and apostrophes; \a i for a foot mark or none.
 int qzUnitNumberReader::misplacedApostrophe(const QString& text, int i)
 {
@@ -322,7 +336,8 @@ int qzUnitNumberReader::misplacedApostrophe(const QString& text, int i)
     if (i >= n || i == 0 || lookAlike(text.at(i)) != QLatin1Char('\'') || !isDigit(text.at(i - 1)))
         return i;
     int k = digitsFrom(text, i + 1);
-    if (k - i <= 3 && !(k > i + 1 && k + 1 < n && lookAlike(text.at(k)) == QLatin1Char('\'') && isDigit(text.at(k + 1))))
+    if (k - i <= 3 && !(k > i + 1 && k + 1 < n && lookAlike(text.at(k)) == QLatin1Char('\'') && isDigit(text.at(k + 1)))
+        && (k == i + 1 || inchesFollow(text, k)))
         return i;
     while (k < n && (isDigit(text.at(k)) || lookAlike(text.at(k)) == QLatin1Char('\'')))
         ++k;

@@ -92,7 +92,10 @@ UnitReading readUnit(const qzUnitSpellings& index, const QString& text, Dimensio
 {
     UnitReading reading;
     const QString trimmed = text.trimmed();
-    const QString spelling = qzUnitSpellings::normalized(trimmed);
+    QString spelling = qzUnitSpellings::normalized(trimmed);
+    // "/K" after a number is per kelvin, as "1/K" is.
+    if (spelling.startsWith(QLatin1Char('/')))
+        spelling.prepend(QLatin1Char('1'));
     // A refused spelling that is a row's own text still reads back in the
     // row's field: every text the library writes reads there.
     const qzUnitAlias* refused = index.refused(spelling);
@@ -135,7 +138,7 @@ UnitReading readUnit(const qzUnitSpellings& index, const QString& text, Dimensio
             reading.error = qzUnitParser::AmbiguousUnit;
             reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "ambiguous unit '%1': written as a unit of %2, it reads physically as %3"))
                                   .arg(trimmed, dimensionNames(foreign), quantity.exponents.toString());
-        } else if (units.isEmpty() && isCompound) {
+        } else if (units.isEmpty() && isCompound && qzUnitSystem::dimensionsOf(quantity.exponents).isEmpty()) {
             reading.error = qzUnitParser::NoCataloguedDimension;
             reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' is of the physical dimension %2, which no dimension of the library has"))
                                   .arg(trimmed, quantity.exponents.toString());

@@ -139,6 +139,9 @@ QChar qzUnitSpellings::mapped(QChar c)
     case 0x201D: // right double quotation mark
         return QLatin1Char('"');
     default:
+        // Full-width forms, which East Asian input methods type: "１２ ｍｍ".
+        if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
+            return QChar(char16_t(c.unicode() - 0xFEE0));
         return c;
     }
 }
@@ -309,10 +312,13 @@ void qzUnitSpellings::addInflections()
         const qzUnitTable* table = qzUnitCatalogue::find(dimension);
         for (int row = 0; table && row < table->count; ++row) {
             const QString name = table->name(row);
-            if (!isName(name) || name.contains(QLatin1Char(' ')))
+            if (!isName(name))
                 continue;
-            for (const QString& form : qzUnitNames::inflections(name)) {
-                const QString key = normalized(form);
+            // Of several words the first is inflected: "Degrés Celsius", "Metros por segundo".
+            const int blank = name.indexOf(QLatin1Char(' '));
+            const QString rest = blank < 0 ? QString() : name.mid(blank);
+            for (const QString& form : qzUnitNames::inflections(blank < 0 ? name : name.left(blank))) {
+                const QString key = normalized(form + rest);
                 if (forms.contains(key) && forms.value(key).first().row != row)
                     twice.insert(key);
                 add(forms, key, Entry{dimension, row});

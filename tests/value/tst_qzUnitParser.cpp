@@ -125,6 +125,10 @@ void tst_qzUnitParser::reads_data()
     value("1 kg/m²", D::MomentOfInertia, 1.0, D::MomentOfInertia);
     value("1 kcal/(kg\u00B7C)", D::SpecificHeatCapacity, 4.1868); // also a row of ThermalConductivity
     error("1 kg/in²", qzUnitParser::AmbiguousUnit, "Stress");
+    // A compound is never an absolute temperature, and an angle no factor of other physics.
+    error("20 deg·°C", qzUnitParser::UnknownUnit, "", D::Temperature);
+    error("2 rad·m", qzUnitParser::UnknownUnit);
+    error("5 ft - 3 in", qzUnitParser::TextAfterUnit); // no difference: the dash is no unit
     error("1 kg/m²", qzUnitParser::AmbiguousUnit);
 
     // Engineering spellings (GNU units: hp, mmHg, inHg, thou, kip, knot, gal/min, rev/min).
@@ -151,6 +155,8 @@ void tst_qzUnitParser::reads_data()
     value("20 \u00B0 C", D::Temperature, 293.15, D::Temperature);
     value("1.5 kJ/mm", D::EnergyLength, 15000.0); // written as the heat input's J/cm, not as a force
     value("460 J/kg·K", D::SpecificHeatCapacity, 0.46);
+    value("12e-6 /°C", D::ThermalExpansion, 12e-6);
+    value("0.5 /s", D::Frequency, 0.5);
     error("30 psig", qzUnitParser::GaugePressure);
     error("2 bara", qzUnitParser::GaugePressure);
     error("1 ton", qzUnitParser::AmbiguousUnit, "2000 lb");
@@ -246,6 +252,13 @@ void tst_qzUnitParser::translated()
     // The German plurals read while the catalogue is installed.
     const qzUnitValue plural = qzUnitValue::fromString(QStringLiteral("2 Stunden 30 Minuten"));
     QCoreApplication::removeTranslator(&german);
+    // Of a name of several words the first is inflected, and never read as a product.
+    QTranslator french;
+    QVERIFY(french.load(QStringLiteral("qzUnit_fr"), QStringLiteral(QZUNIT_TRANSLATIONS_DIR)));
+    QCoreApplication::installTranslator(&french);
+    const qzUnitValue degrees = qzUnitValue::fromString(QStringLiteral("20 degrés Celsius"));
+    QCoreApplication::removeTranslator(&french);
+    QVERIFY(closeTo(degrees.value(0), 293.15, 1e-12));
     QVERIFY2(message.startsWith(QStringLiteral("unbekannte Einheit")), qPrintable(message));
     QCOMPARE(plural.value(0), 9000.0);
     QVERIFY(qzUnitValue::fromString(QStringLiteral("3 Fuß")).isUndefined());
