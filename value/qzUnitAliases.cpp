@@ -11,6 +11,7 @@ const qzUnitAlias Aliases[] = {
     {"micrometer", "\u00B5m", 1.0, "micron"}, {"micrometers", "\u00B5m", 1.0, "micron"},
     {"micrometre", "\u00B5m", 1.0, "micron"}, {"micrometres", "\u00B5m", 1.0, "micron"},
     {"microns", "\u00B5m", 1.0, "micron"}, {"thou", "in", 1e-3, "thou"},
+    {"\u00C5", "m", 1e-10, "angstrom"}, {"\u212B", "m", 1e-10, "angstrom"},
     {"yd", "ft", 3.0, "yd"}, {"yard", "ft", 3.0, "yd"}, {"yards", "ft", 3.0, "yd"},
     // temperatures and angles
     {"degC", "\u00B0C", 1.0, "degC"}, {"deg C", "\u00B0C", 1.0, "degC"}, {"degree C", "\u00B0C", 1.0, "degC"},
@@ -20,7 +21,7 @@ const qzUnitAlias Aliases[] = {
     {"degR", "\u00B0Ra", 1.0, "degR"}, {"deg R", "\u00B0Ra", 1.0, "degR"}, {"\u00B0R", "\u00B0Ra", 1.0, "degR"},
     {"\u2103", "\u00B0C", 1.0, "degC"}, {"\u2109", "\u00B0F", 1.0, "degF"}, {"\u00B0K", "K", 1.0, "K"},
     {"celsius", "\u00B0C", 1.0, "degC"}, {"fahrenheit", "\u00B0F", 1.0, "degF"}, {"kelvins", "K", 1.0, "K"},
-    {"deg", "\u00B0", 1.0, "degree"}, {"degree", "\u00B0", 1.0, "degree"}, {"degrees", "\u00B0", 1.0, "degree"},
+    {"rev", "\u00B0", 360.0, "rev"}, {"deg", "\u00B0", 1.0, "degree"}, {"degree", "\u00B0", 1.0, "degree"}, {"degrees", "\u00B0", 1.0, "degree"},
     // time and rotation
     {"d", "h", 24.0, "day"}, {"day", "h", 24.0, "day"}, {"days", "h", 24.0, "day"},
     {"sec", "s", 1.0, "s"}, {"secs", "s", 1.0, "s"}, {"hr", "h", 1.0, "hr"}, {"hrs", "h", 1.0, "hr"},
@@ -52,6 +53,7 @@ const qzUnitAlias Aliases[] = {
     {"lbs", "lb", 1.0, "lb"}, {"lbm", "lb", 1.0, "lb"}, {"kip", "klbf", 1.0, "kip"}, {"kips", "klbf", 1.0, "kip"},
     // pressures; "kg" in a pressure is the kilogram-force
     {"ksi", "psi", 1000.0, "ksi"}, {"KSI", "psi", 1000.0, "ksi"}, {"PSI", "psi", 1.0, "psi"},
+    {"kpsi", "psi", 1000.0, "kpsi"}, {"Mpsi", "psi", 1e6, "Mpsi"},
     {"kgf/cm^2", "kg/cm\u00B2", 1.0, "kgf/cm^2"}, {"kgf/mm^2", "kg/mm\u00B2", 1.0, "kgf/mm^2"},
     {"mmHg", "Pa", 133.322387415, "mmHg"}, {"inHg", "Pa", 3386.388640341, "inHg"},
     {"mmH2O", "Pa", 9.80665, "mmH2O"}, {"inH2O", "Pa", 249.08891, "inH2O"},

@@ -45,9 +45,10 @@ bool isFractionBar(QChar c)
     return c == QLatin1Char('/') || c.unicode() == 0x2044;
 }
 
+// A letter x as well: "2x10^3" is typed where no multiplication sign is at hand.
 bool isTimes(QChar c)
 {
-    return c == QLatin1Char('*') || c.unicode() == 0x00B7 || c.unicode() == 0x00D7 || c.unicode() == 0x22C5;
+    return c == QLatin1Char('*') || c == QLatin1Char('x') || c.unicode() == 0x00B7 || c.unicode() == 0x00D7 || c.unicode() == 0x22C5;
 }
 
 // The value of a vulgar fraction ("½", "⅜"); negative for other characters.

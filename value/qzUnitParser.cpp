@@ -224,6 +224,15 @@ int nextTerm(const QString& text, int from)
     return -1;
 }
 
+// Three digits at \a i and no more digits nor a fraction bar: a group of thousands.
+bool groupAt(const QString& text, int i)
+{
+    int end = i;
+    while (end < text.size() && isDigit(text.at(end)))
+        ++end;
+    return end - i == 3 && (end == text.size() || text.at(end) != QLatin1Char('/'));
+}
+
 qzUnitParser::Result failure(qzUnitParser::Error error, const QString& message)
 {
     qzUnitParser::Result result;
@@ -307,6 +316,14 @@ qzUnitParser::Result qzUnitParser::parse(const QString& text, const QLocale& loc
             if (term > 0)
                 return failure(TextAfterUnit,
                                translated(QT_TRANSLATE_NOOP("qzUnitValue", "unexpected '%1' after the unit in '%2'")).arg(text.mid(position).trimmed(), text));
+            // "1 250 mm" where a blank groups no digits: neither 1 nor 1250.
+            if (term == 0 && next == number.end + 1 && typed.at(number.end) == QLatin1Char(' ')
+                && groupAt(typed, next)) {
+                Number grouped = number;
+                grouped.digitsEnd = next + 3;
+                grouped.problem = qzUnitNumberReader::Misplaced;
+                return failure(MalformedNumber, qzUnitNumberReader::message(grouped, text));
+            }
             if (next >= 0 || dimension == qzUnitSystem::Undefined)
                 return failure(NoUnit, translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' has no unit")).arg(text));
             // A bare number is taken in the dimension's view unit.

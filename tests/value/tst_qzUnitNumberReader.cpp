@@ -86,6 +86,7 @@ void tst_qzUnitNumberReader::reads_data()
     value("5'3\"", All, 63.0);
     value("5 ft 3\u00BD in", All, 63.5);
     value("1-1/2 in", All, 1.5);
+    value("2x10^3 N", All, 2000.0);
     value("5'3-1/2\"", All, 63.5);
     value("\uFF11\uFF12\uFF0E\uFF15 \uFF4D\uFF4D", All, 12.5); // full-width forms
     // Two readings, or none.
@@ -95,6 +96,7 @@ void tst_qzUnitNumberReader::reads_data()
     refused("1'23'456 mm", "de_CH", qzUnitParser::MalformedNumber, "'1'23'456' do not form a number");
     refused("12'34 mm", "de_CH", qzUnitParser::MalformedNumber, "'12'34' do not form a number"); // no inch mark after 34
     refused("12'34 mm", "C en_US", qzUnitParser::AmbiguousNumber, "can be a foot mark");
+    refused("1 250,5 mm", "C en_US de_DE de_CH", qzUnitParser::MalformedNumber, "'1 250' do not form a number");
     refused("1,5 mm", PointDecimal, qzUnitParser::MalformedNumber, "'1,5 mm': the decimal comma is not read in this locale");
     refused("0,250 mm", CommaGroups, qzUnitParser::MalformedNumber, "decimal comma");
     refused("1.5.2 mm", "C en_US de_CH fr_FR", qzUnitParser::MalformedNumber, "'1.5.2' has more than one decimal point");
