@@ -182,6 +182,27 @@ int readFraction(const QString& text, int start, int i, double& value, Error& er
     return end;
 }
 
+// Whether [start, end) is digits and points, the first group of one to three
+// digits not starting with 0 and every point followed by three digits: "1.250".
+bool pointGroups(const QString& text, int start, int end)
+{
+    if (start >= end || text.at(start) == QLatin1Char('0'))
+        return false;
+    int group = 0;
+    bool first = true;
+    for (int k = start; k < end; ++k) {
+        if (isDigit(text.at(k))) {
+            ++group;
+        } else if (text.at(k) == QLatin1Char('.') && (first ? group >= 1 && group <= 3 : group == 3)) {
+            first = false;
+            group = 0;
+        } else {
+            return false;
+        }
+    }
+    return !first && group == 3;
+}
+
 // Whether the digits of inches glued to a foot mark end at \a i with their
 // decimals or fraction and an inch mark: "5'3\"", "5'3.5 in", "5'3 1/2\"".
 // Without one, "12'34 mm" is no length in feet but a misplaced separator.
@@ -402,7 +423,18 @@ qzUnitNumberReader::Number qzUnitNumberReader::read(const QString& text, int pos
     std::string inC;
     std::string inLocale;
     const bool c = cReading(text, digits.start, i, inC);
-    const bool local = !m_isC && localeReading(text, digits.start, i, inLocale);
+    bool local = !m_isC && localeReading(text, digits.start, i, inLocale);
+    // Where the comma is the decimal separator, a point before groups of
+    // three digits is the thousands separator people write by hand, whatever
+    // the locale's own is: French "1.250" is refused as German "1.250" is.
+    if (c && !local && m_decimal == QLatin1Char(',') && pointGroups(text, digits.start, i)) {
+        inLocale.clear();
+        for (int k = digits.start; k < i; ++k) {
+            if (text.at(k) != QLatin1Char('.'))
+                inLocale += char(text.at(k).unicode());
+        }
+        local = true;
+    }
     if (c && local && inC != inLocale) {
         QLocale plain(m_locale);
         plain.setNumberOptions(QLocale::OmitGroupSeparator);

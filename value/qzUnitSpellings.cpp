@@ -30,8 +30,9 @@ struct Prefix
     double factor;
 };
 
+// Peta and above are left out: "PA" is a mistyped pascal, never 1e15 A.
 const Prefix Prefixes[] = {
-    {"da", 1e1}, {"Y", 1e24}, {"Z", 1e21}, {"E", 1e18}, {"P", 1e15}, {"T", 1e12}, {"G", 1e9}, {"M", 1e6},
+    {"da", 1e1}, {"T", 1e12}, {"G", 1e9}, {"M", 1e6},
     {"k", 1e3}, {"h", 1e2}, {"d", 1e-1}, {"c", 1e-2}, {"m", 1e-3}, {"\u00B5", 1e-6}, {"u", 1e-6},
     {"n", 1e-9}, {"p", 1e-12}, {"f", 1e-15}, {"a", 1e-18},
 };
@@ -39,6 +40,19 @@ const Prefix Prefixes[] = {
 // The units that take SI prefixes: "mN" and "GPa" are read, "kft" is not.
 // Not the byte, whose rows count in powers of two.
 const char* const PrefixedUnits[] = {"m", "g", "s", "A", "K", "N", "Pa", "J", "W", "V", "Hz", "T", "eV", "bar", "l", "L", "Wh"};
+// Of those, the units that take mega and above; on the others a capital M
+// is a mistyped milli ("Mm", "Ms", "ML", "Mbar" are refused). The megagram
+// is the tonne.
+const char* const LargeUnits[] = {"N", "Pa", "J", "W", "V", "Hz", "T", "eV", "Wh"};
+
+bool takesPrefix(const char* unit, const Prefix& prefix)
+{
+    if (prefix.factor < 1e6)
+        return true;
+    if (qstrcmp(unit, "g") == 0)
+        return prefix.factor == 1e6;
+    return std::any_of(std::begin(LargeUnits), std::end(LargeUnits), [unit](const char* large) { return qstrcmp(unit, large) == 0; });
+}
 
 // A name as case-insensitive lookup may take it: three or more letters, no digits.
 bool isName(const QString& spelling)
@@ -373,7 +387,7 @@ qzUnitSpellings::Units qzUnitSpellings::prefixed(const QString& spelling) const
             continue;
         const QString rest = spelling.mid(symbol.size());
         for (const char* unit : PrefixedUnits) {
-            if (rest == QLatin1String(unit))
+            if (rest == QLatin1String(unit) && takesPrefix(unit, prefix))
                 return scaled(m_spelled.contains(rest) ? rowsOf(m_spelled.value(rest)) : lookUp(rest, 1), prefix.factor);
         }
     }
@@ -453,8 +467,24 @@ QStringList qzUnitSpellings::suggestions(const QString& text, Dimension dimensio
         return a.distance != b.distance ? a.distance < b.distance : a.preferred && !b.preferred;
     });
     QStringList result;
-    for (int i = 0; i < found.size() && i < 3; ++i)
+    // The same letters in another case first ("PA": "Pa"), then the prefix in
+    // the other case: "Mm" is most likely "mm", "ML" "mL".
+    for (int i = 0; i < found.size() && found.at(i).distance == 0 && result.size() < 3; ++i)
         result.append(QStringLiteral("'%1'").arg(found.at(i).text));
+    QString swapped = normalized(text);
+    if (!swapped.isEmpty()) {
+        swapped[0] = swapped.at(0).isUpper() ? swapped.at(0).toLower() : swapped.at(0).toUpper();
+        const Units units = prefixed(swapped);
+        if (std::any_of(units.cbegin(), units.cend(), [dimension](const qzUnitParser::Unit& unit) {
+                return dimension == qzUnitSystem::Undefined || unit.dimension == dimension;
+            }) && !result.contains(QStringLiteral("'%1'").arg(swapped))) {
+            result.append(QStringLiteral("'%1'").arg(swapped));
+        }
+    }
+    for (int i = 0; i < found.size() && result.size() < 3; ++i) {
+        if (!result.contains(QStringLiteral("'%1'").arg(found.at(i).text)))
+            result.append(QStringLiteral("'%1'").arg(found.at(i).text));
+    }
     return result;
 }
 

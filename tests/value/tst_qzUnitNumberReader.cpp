@@ -91,6 +91,7 @@ void tst_qzUnitNumberReader::reads_data()
     value("\uFF11\uFF12\uFF0E\uFF15 \uFF4D\uFF4D", All, 12.5); // full-width forms
     // Two readings, or none.
     refused("1.250 mm", PointGroups, qzUnitParser::AmbiguousNumber, "'1.250' can be read as 1,25 or as 1250");
+    refused("1.250 mm", BlankGroups, qzUnitParser::AmbiguousNumber, "'1.250' can be read as 1,25 or as 1250"); // by hand
     refused("-1.250e3 mm", PointGroups, qzUnitParser::AmbiguousNumber, "can be read as -1250 or as -1250000");
     refused("1'234.5 mm", "C en_US de_DE fr_FR", qzUnitParser::AmbiguousNumber, "apostrophe in '1'234' can be a foot mark");
     refused("1'23'456 mm", "de_CH", qzUnitParser::MalformedNumber, "'1'23'456' do not form a number");
@@ -123,8 +124,8 @@ void tst_qzUnitNumberReader::reads()
 
 // Numbers Qt writes in each locale (grouped and not; fixed, general and
 // exponent forms) and the library writes with its unit read back as exactly
-// that number. The only refusal allowed is a text whose point the locale
-// reads as a group separator ("1.234" in German), and it must be refused as
+// that number. The only refusal allowed is a text whose point may be a group
+// separator there ("1.234" in German and French), and it must be refused as
 // ambiguous, not read as either number.
 void tst_qzUnitNumberReader::readsBackWhatIsWritten_data()
 {
@@ -149,7 +150,9 @@ void tst_qzUnitNumberReader::readsBackWhatIsWritten()
     QLocale grouped(locale);
     QLocale plain(locale);
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    const bool pointGroups = grouped.groupSeparator() == QStringLiteral(".");
+    // A point before three digits is a group where the locale groups with it
+    // or where its decimal separator is the comma (grouped so by hand).
+    const bool pointGroups = grouped.groupSeparator() == QStringLiteral(".") || grouped.decimalPoint() == QStringLiteral(",");
     const int shortest = QLocale::FloatingPointShortest;
     int ambiguous = 0;
     for (const double value : values) {

@@ -110,6 +110,14 @@ void tst_qzUnitParser::reads_data()
     error("1 mpa", qzUnitParser::UnknownUnit, "'MPa'"); // milli- or megapascal: refused
     error("1 KB", qzUnitParser::UnknownUnit);
     error("1 PB", qzUnitParser::UnknownUnit); // the byte's rows count in powers of two
+    // A capital prefix where only the small one is used is a mistyped one.
+    error("1 PA", qzUnitParser::UnknownUnit, "did you mean 'Pa'");
+    error("1 Mm", qzUnitParser::UnknownUnit, "did you mean 'mm'");
+    error("5 ML", qzUnitParser::UnknownUnit, "did you mean 'mL'");
+    error("2 Mbar", qzUnitParser::UnknownUnit, "did you mean 'mbar'");
+    error("3 Ms", qzUnitParser::UnknownUnit, "did you mean 'ms'");
+    value("2 MN", D::Force, 2e6);
+    value("2 Mg", D::Mass, 2000.0);
 
     // Kept factors: typed text means the unit as defined.
     value("1 kg/in²", D::Stress, 15200.3379007, D::Stress);        // kgf/in^2
