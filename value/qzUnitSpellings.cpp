@@ -331,7 +331,14 @@ void qzUnitSpellings::addInflections()
             // Of several words the first is inflected: "Degrés Celsius", "Metros por segundo".
             const int blank = name.indexOf(QLatin1Char(' '));
             const QString rest = blank < 0 ? QString() : name.mid(blank);
-            for (const QString& form : qzUnitNames::inflections(blank < 0 ? name : name.left(blank))) {
+            const QString head = blank < 0 ? name : name.left(blank);
+            QStringList heads = QStringList(head) + qzUnitNames::inflections(head);
+            // Swiss German writes no sharp s: "Fuss" for "Fuß".
+            for (int i = 0, n = int(heads.size()); i < n; ++i) {
+                if (heads.at(i).contains(QChar(0x00DF)))
+                    heads.append(QString(heads.at(i)).replace(QChar(0x00DF), QLatin1String("ss")));
+            }
+            for (const QString& form : heads) {
                 const QString key = normalized(form + rest);
                 if (forms.contains(key) && forms.value(key).first().row != row)
                     twice.insert(key);

@@ -259,7 +259,9 @@ void tst_qzUnitParser::translated()
     qzUnitValue::fromString(QStringLiteral("3 furlong"), D::Undefined, &message);
     // The German plurals read while the catalogue is installed.
     const qzUnitValue plural = qzUnitValue::fromString(QStringLiteral("2 Stunden 30 Minuten"));
+    const qzUnitValue swiss = qzUnitValue::fromString(QStringLiteral("5 Fuss"));
     QCoreApplication::removeTranslator(&german);
+    QVERIFY(closeTo(swiss.value(0), 1.524, 1e-12));
     // Of a name of several words the first is inflected, and never read as a product.
     QTranslator french;
     QVERIFY(french.load(QStringLiteral("qzUnit_fr"), QStringLiteral(QZUNIT_TRANSLATIONS_DIR)));
