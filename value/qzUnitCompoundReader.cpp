@@ -2,6 +2,8 @@
 
 #include "qzUnitSpellings.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace {
@@ -47,6 +49,10 @@ qzUnitCompoundReader::qzUnitCompoundReader(const qzUnitSpellings& index, const Q
 bool qzUnitCompoundReader::read(Quantity& quantity)
 {
     if (!m_text.contains(QChar(MiddleDot)) && !m_text.contains(QLatin1Char('/')) && !m_text.contains(QLatin1Char('^')))
+        return false;
+    // A unit twice in a row is a unit typed twice ("5 mm mm"), not its square.
+    static const QRegularExpression twice(QStringLiteral("(?:^|[\u00B7/(])([^\u00B7/()^]+)\u00B7\\1(?:[\u00B7/()^]|$)"));
+    if (twice.match(m_text).hasMatch())
         return false;
     return expression(quantity) && m_position == m_text.size();
 }

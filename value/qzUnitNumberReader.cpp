@@ -210,7 +210,7 @@ bool inchesFollow(const QString& text, int i)
 {
     static const QRegularExpression inches(QStringLiteral("^(?:[.,]\\d+)?(?:[ -]?\\d+/\\d+|[ ]?[\u00BC-\u00BE\u2150-\u215E])?"
                                                           " *(?:\"|''|in\\b|inch)"));
-    return inches.match(text.mid(i)).hasMatch();
+    return inches.match(text.mid(i, 32)).hasMatch(); // a bounded look, for long pastes
 }
 
 } // namespace

@@ -367,6 +367,11 @@ qzUnitParser::Result qzUnitParser::parse(const QString& text, const QLocale& loc
             if (std::signbit(number.value))
                 return failure(TextAfterUnit,
                                translated(QT_TRANSLATE_NOOP("qzUnitValue", "unexpected '%1' after the unit in '%2'")).arg(text.mid(position).trimmed(), text));
+            // Temperatures on scales with their own zeros do not add up: "20 °C 5 °C".
+            if (unit.dimension == qzUnitSystem::Temperature) {
+                return failure(DifferentDimensions, translated(QT_TRANSLATE_NOOP("qzUnitValue", "cannot add '%1' to a value of %2 in '%3'"))
+                                                        .arg(unitText, qzUnitSystem::dimensionKey(unit.dimension), text));
+            }
             total = qzUnitCatalogue::converted(unit.dimension, last.unitIndex, unit.unitIndex, total);
             total += negative ? -value : value;
         }

@@ -137,6 +137,8 @@ void tst_qzUnitParser::reads_data()
     error("20 deg·°C", qzUnitParser::UnknownUnit, "", D::Temperature);
     error("2 rad·m", qzUnitParser::UnknownUnit);
     error("5 ft - 3 in", qzUnitParser::TextAfterUnit); // no difference: the dash is no unit
+    error("5 mm mm", qzUnitParser::TextAfterUnit);       // a unit typed twice is no square
+    error("20 °C 5 °C", qzUnitParser::DifferentDimensions); // temperatures do not add up
     error("1 kg/m²", qzUnitParser::AmbiguousUnit);
 
     // Engineering spellings (GNU units: hp, mmHg, inHg, thou, kip, knot, gal/min, rev/min).
