@@ -89,7 +89,8 @@ const qzUnitAlias Aliases[] = {
     // record; and names of different units in different countries, whose
     // readings are listed for the message.
     {"psig", nullptr, 0.0, nullptr}, {"psia", nullptr, 0.0, nullptr}, {"barg", nullptr, 0.0, nullptr},
-    {"bara", nullptr, 0.0, nullptr}, {"ton", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
+    {"bara", nullptr, 0.0, nullptr}, {"mbarg", nullptr, 0.0, nullptr}, {"kPag", nullptr, 0.0, nullptr},
+    {"MPag", nullptr, 0.0, nullptr}, {"ton", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
     {"tons", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
 };
 
