@@ -288,7 +288,9 @@ void qzUnitSpellings::build()
             m_refusedLength.first = m_refused.size() == 1 ? key.size() : std::min(m_refusedLength.first, int(key.size()));
             m_refusedLength.second = std::max(m_refusedLength.second, int(key.size()));
         }
-        if (text.size() >= 4 && isName(text) && !symbols.contains(text.toLower()))
+        // Not where a capital is a prefix: "mpsi" is no "Mpsi".
+        const bool largePrefix = text.startsWith(QLatin1Char('M')) || text.startsWith(QLatin1Char('G')) || text.startsWith(QLatin1Char('T'));
+        if (text.size() >= 4 && isName(text) && !symbols.contains(text.toLower()) && !(largePrefix && text.at(1).isLower()))
             m_foldedAliases.insert(normalized(text).toLower(), alias);
     }
     // What the aliases read as, for suggestions within a dimension.

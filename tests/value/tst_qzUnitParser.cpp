@@ -116,6 +116,7 @@ void tst_qzUnitParser::reads_data()
     error("5 ML", qzUnitParser::UnknownUnit, "did you mean 'mL'");
     error("2 Mbar", qzUnitParser::UnknownUnit, "did you mean 'mbar'");
     error("3 Ms", qzUnitParser::UnknownUnit, "did you mean 'ms'");
+    error("1 mpsi", qzUnitParser::UnknownUnit, "did you mean 'Mpsi'");
     value("2 MN", D::Force, 2e6);
     value("2 Mg", D::Mass, 2000.0);
 
