@@ -97,6 +97,15 @@ QString translationKey()
 std::mutex indexMutex;
 std::shared_ptr<const qzUnitSpellings> currentIndex;
 
+// Whether \a out ends in the digits of a power: "m^2", not "2".
+bool afterPower(const QString& out)
+{
+    int i = int(out.size());
+    while (i > 0 && (out.at(i - 1).isDigit() || out.at(i - 1) == QLatin1Char('-')))
+        --i;
+    return i > 0 && i < out.size() && out.at(i - 1) == QLatin1Char('^');
+}
+
 } // namespace
 
 std::shared_ptr<const qzUnitSpellings> qzUnitSpellings::current()
@@ -190,7 +199,7 @@ QString qzUnitSpellings::normalized(const QString& text)
         if (c == QChar(MiddleDot) && i + 1 < n && mapped(text.at(i + 1)) == QChar(MiddleDot) && !out.isEmpty()) {
             ++i;
             c = QLatin1Char('^');
-        } else if (c == QLatin1Char('.') && !out.isEmpty() && !out.back().isDigit()) {
+        } else if (c == QLatin1Char('.') && !out.isEmpty() && (!out.back().isDigit() || (afterPower(out) && i + 1 < n && text.at(i + 1).isLetter()))) {
             if (i + 1 == n || text.at(i + 1) == QLatin1Char(' '))
                 continue;
             c = QChar(MiddleDot);

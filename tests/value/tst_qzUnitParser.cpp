@@ -162,6 +162,7 @@ void tst_qzUnitParser::reads_data()
     value("1 cu in", D::Volume, 1.6387064e-05);
     value("50 W/m·K", D::ThermalConductivity, 50.0); // all after "/" is the denominator
     value("20 W/m\u00B2K", D::HeatTransferCoefficient, 20.0);         // a unit glued to a power
+    value("20 W/m2.K", D::HeatTransferCoefficient, 20.0);              // a point after a power
     value("5 ft lb", D::Torque, 6.77908974166, D::Torque);               // 5 ft lbf
     value("20 \u00B0 C", D::Temperature, 293.15, D::Temperature);
     value("1.5 kJ/mm", D::EnergyLength, 15000.0); // written as the heat input's J/cm, not as a force
