@@ -50,6 +50,7 @@ const qzUnitAlias Aliases[] = {
     {"kilogram force", "kgf", 1.0, "kgf"}, {"kilograms force", "kgf", 1.0, "kgf"},
     {"kilogram-force", "kgf", 1.0, "kgf"},
     {"tonne", "t", 1.0, "tonne"}, {"tonnes", "t", 1.0, "tonne"},
+    {"metric ton", "t", 1.0, "tonne"}, {"metric tons", "t", 1.0, "tonne"},
     {"lbs", "lb", 1.0, "lb"}, {"lbm", "lb", 1.0, "lb"}, {"kip", "klbf", 1.0, "kip"}, {"kips", "klbf", 1.0, "kip"},
     // pressures; "kg" in a pressure is the kilogram-force
     {"ksi", "psi", 1000.0, "ksi"}, {"KSI", "psi", 1000.0, "ksi"}, {"PSI", "psi", 1.0, "psi"},
@@ -77,7 +78,7 @@ const qzUnitAlias Aliases[] = {
     // energy and power
     {"BTU", "BTU (IT)", 1.0, "btu_IT"}, {"Btu", "BTU (IT)", 1.0, "btu_IT"}, {"cal", "cal (IT)", 1.0, "cal_IT"},
     {"kcal", "kcal (IT)", 1.0, "kcal_IT"}, {"hp", "W", 745.69987158227022, "hp"},
-    {"HP", "W", 745.69987158227022, "hp"}, {"PS", "W", 735.49875, "metrichorsepower"}, {"Wh", "W\u00B7h", 1.0, "W hr"},
+    {"HP", "W", 745.69987158227022, "hp"}, {"horsepower", "W", 745.69987158227022, "hp"}, {"PS", "W", 735.49875, "metrichorsepower"}, {"Wh", "W\u00B7h", 1.0, "W hr"},
     // sizes of information, which the catalogue counts in powers of two
     {"KiB", "kB", 1.0, "KiB"}, {"MiB", "MB", 1.0, "MiB"}, {"GiB", "GB", 1.0, "GiB"}, {"TiB", "TB", 1.0, "TiB"},
     // the Brinell hardness, measured with a tungsten carbide ball since 2003
@@ -92,6 +93,8 @@ const qzUnitAlias Aliases[] = {
     {"bara", nullptr, 0.0, nullptr}, {"mbarg", nullptr, 0.0, nullptr}, {"kPag", nullptr, 0.0, nullptr},
     {"MPag", nullptr, 0.0, nullptr}, {"ton", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
     {"tons", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
+    {"short ton", nullptr, 0.0, "2000 lb, 2000 lbf"}, {"short tons", nullptr, 0.0, "2000 lb, 2000 lbf"},
+    {"long ton", nullptr, 0.0, "2240 lb, 2240 lbf"}, {"long tons", nullptr, 0.0, "2240 lb, 2240 lbf"},
 };
 
 } // namespace

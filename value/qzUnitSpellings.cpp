@@ -438,8 +438,31 @@ qzUnitSpellings::Units qzUnitSpellings::lookUp(const QString& spelling, int dept
         return units;
     // A name in any case, where no symbol and no other unit is spelled so.
     const QString lower = spelling.toLower();
-    if (isName(spelling) && !m_clashes.contains(lower))
+    if (isName(spelling) && !m_clashes.contains(lower) && m_names.contains(lower))
         return rowsOf(m_names.value(lower));
+    return prefixedName(lower);
+}
+
+// "kilowatt", "gigapascals": the names of a prefix and of a unit that takes it.
+qzUnitSpellings::Units qzUnitSpellings::prefixedName(const QString& lower) const
+{
+    static const char* const prefixes[][2] = {{"tera", "T"}, {"giga", "G"}, {"mega", "M"}, {"kilo", "k"}, {"hecto", "h"},
+                                              {"deca", "da"}, {"deka", "da"}, {"deci", "d"}, {"centi", "c"}, {"milli", "m"},
+                                              {"micro", "\u00B5"}, {"nano", "n"}, {"pico", "p"}};
+    static const char* const units[][2] = {{"meter", "m"}, {"metre", "m"}, {"gram", "g"}, {"second", "s"}, {"ampere", "A"},
+                                           {"kelvin", "K"}, {"newton", "N"}, {"pascal", "Pa"}, {"joule", "J"}, {"watt", "W"},
+                                           {"volt", "V"}, {"hertz", "Hz"}, {"bar", "bar"}, {"liter", "l"}, {"litre", "l"}};
+    for (const auto& prefix : prefixes) {
+        if (!lower.startsWith(QLatin1String(prefix[0])))
+            continue;
+        QString rest = lower.mid(int(qstrlen(prefix[0])));
+        if (rest.endsWith(QLatin1Char('s')) && rest != QLatin1String("hertz"))
+            rest.chop(1);
+        for (const auto& unit : units) {
+            if (rest == QLatin1String(unit[0]))
+                return prefixed(QString::fromUtf8(prefix[1]) + QLatin1String(unit[1]));
+        }
+    }
     return Units();
 }
 

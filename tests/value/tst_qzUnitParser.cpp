@@ -172,6 +172,10 @@ void tst_qzUnitParser::reads_data()
     error("30 psig", qzUnitParser::GaugePressure);
     error("2 bara", qzUnitParser::GaugePressure);
     error("1 ton", qzUnitParser::AmbiguousUnit, "2000 lb");
+    error("1 short ton", qzUnitParser::AmbiguousUnit, "2000 lbf"); // a mass or, in the tables, a force
+    value("2 kilowatts", D::Power, 2000.0);  // the names of a prefix and a unit
+    value("3 Gigapascal", D::Stress, 3e9);
+    error("1 megasecond", qzUnitParser::UnknownUnit);
     error("1 g0", qzUnitParser::UnknownUnit);
 }
 
