@@ -11,6 +11,7 @@ const qzUnitAlias Aliases[] = {
     {"micrometer", "\u00B5m", 1.0, "micron"}, {"micrometers", "\u00B5m", 1.0, "micron"},
     {"micrometre", "\u00B5m", 1.0, "micron"}, {"micrometres", "\u00B5m", 1.0, "micron"},
     {"microns", "\u00B5m", 1.0, "micron"}, {"thou", "in", 1e-3, "thou"},
+    {"\u00C5", "m", 1e-10, "angstrom"}, {"\u212B", "m", 1e-10, "angstrom"},
     {"yd", "ft", 3.0, "yd"}, {"yard", "ft", 3.0, "yd"}, {"yards", "ft", 3.0, "yd"},
     // temperatures and angles
     {"degC", "\u00B0C", 1.0, "degC"}, {"deg C", "\u00B0C", 1.0, "degC"}, {"degree C", "\u00B0C", 1.0, "degC"},
@@ -20,7 +21,7 @@ const qzUnitAlias Aliases[] = {
     {"degR", "\u00B0Ra", 1.0, "degR"}, {"deg R", "\u00B0Ra", 1.0, "degR"}, {"\u00B0R", "\u00B0Ra", 1.0, "degR"},
     {"\u2103", "\u00B0C", 1.0, "degC"}, {"\u2109", "\u00B0F", 1.0, "degF"}, {"\u00B0K", "K", 1.0, "K"},
     {"celsius", "\u00B0C", 1.0, "degC"}, {"fahrenheit", "\u00B0F", 1.0, "degF"}, {"kelvins", "K", 1.0, "K"},
-    {"deg", "\u00B0", 1.0, "degree"}, {"degree", "\u00B0", 1.0, "degree"}, {"degrees", "\u00B0", 1.0, "degree"},
+    {"rev", "\u00B0", 360.0, "rev"}, {"deg", "\u00B0", 1.0, "degree"}, {"degree", "\u00B0", 1.0, "degree"}, {"degrees", "\u00B0", 1.0, "degree"},
     // time and rotation
     {"d", "h", 24.0, "day"}, {"day", "h", 24.0, "day"}, {"days", "h", 24.0, "day"},
     {"sec", "s", 1.0, "s"}, {"secs", "s", 1.0, "s"}, {"hr", "h", 1.0, "hr"}, {"hrs", "h", 1.0, "hr"},
@@ -49,24 +50,35 @@ const qzUnitAlias Aliases[] = {
     {"kilogram force", "kgf", 1.0, "kgf"}, {"kilograms force", "kgf", 1.0, "kgf"},
     {"kilogram-force", "kgf", 1.0, "kgf"},
     {"tonne", "t", 1.0, "tonne"}, {"tonnes", "t", 1.0, "tonne"},
+    {"metric ton", "t", 1.0, "tonne"}, {"metric tons", "t", 1.0, "tonne"},
     {"lbs", "lb", 1.0, "lb"}, {"lbm", "lb", 1.0, "lb"}, {"kip", "klbf", 1.0, "kip"}, {"kips", "klbf", 1.0, "kip"},
     // pressures; "kg" in a pressure is the kilogram-force
     {"ksi", "psi", 1000.0, "ksi"}, {"KSI", "psi", 1000.0, "ksi"}, {"PSI", "psi", 1.0, "psi"},
+    {"kpsi", "psi", 1000.0, "kpsi"}, {"Mpsi", "psi", 1e6, "Mpsi"},
     {"kgf/cm^2", "kg/cm\u00B2", 1.0, "kgf/cm^2"}, {"kgf/mm^2", "kg/mm\u00B2", 1.0, "kgf/mm^2"},
     {"mmHg", "Pa", 133.322387415, "mmHg"}, {"inHg", "Pa", 3386.388640341, "inHg"},
+    {"mmH2O", "Pa", 9.80665, "mmH2O"}, {"inH2O", "Pa", 249.08891, "inH2O"},
     // torques and energies as products of existing units
     {"Nm", "N\u00B7m", 1.0, "N m"}, {"kNm", "N\u00B7m", 1e3, "kN m"}, {"Nmm", "N\u00B7mm", 1.0, "N mm"},
     {"N-m", "N\u00B7m", 1.0, "N m"}, {"in-lb", "in\u00B7lbf", 1.0, "in lbf"}, {"in-lbf", "in\u00B7lbf", 1.0, "in lbf"},
     {"lb-in", "in\u00B7lbf", 1.0, "in lbf"}, {"lbf-in", "in\u00B7lbf", 1.0, "in lbf"},
     {"ft-lb", "ft\u00B7lbf", 1.0, "ft lbf"}, {"ft-lbf", "ft\u00B7lbf", 1.0, "ft lbf"},
     {"lb-ft", "ft\u00B7lbf", 1.0, "ft lbf"}, {"lbf-ft", "ft\u00B7lbf", 1.0, "ft lbf"},
+    {"ft-lbs", "ft\u00B7lbf", 1.0, "ft lbf"}, {"in-lbs", "in\u00B7lbf", 1.0, "in lbf"},
+    {"mNm", "N\u00B7m", 1e-3, "mN m"}, {"MNm", "N\u00B7m", 1e6, "MN m"},
+    {"kgf-m", "kgf\u00B7m", 1.0, "kgf m"}, {"kgfm", "kgf\u00B7m", 1.0, "kgf m"},
+    // conductivities and heat capacities as data sheets write them
+    {"W/mK", "W/(m\u00B7K)", 1.0, "W/m/K"}, {"W/m-K", "W/(m\u00B7K)", 1.0, "W/m/K"},
+    {"W/m\u00B0C", "W/(m\u00B7K)", 1.0, "W/m/K"}, {"J/kgK", "J/(kg\u00B7K)", 1.0, "J/kg/K"},
+    {"J/kg-K", "J/(kg\u00B7K)", 1.0, "J/kg/K"}, {"kJ/kgK", "kJ/(kg\u00B7K)", 1.0, "kJ/kg/K"},
+    {"J/kg\u00B0C", "J/(kg\u00B7K)", 1.0, "J/kg/K"}, {"kJ/kg\u00B0C", "kJ/(kg\u00B7K)", 1.0, "kJ/kg/K"},
     // "lb" beside a length is the pound-force: no one types a mass times a length
     {"ft lb", "ft\u00B7lbf", 1.0, "ft lbf"}, {"lb ft", "ft\u00B7lbf", 1.0, "ft lbf"},
     {"in lb", "in\u00B7lbf", 1.0, "in lbf"}, {"lb in", "in\u00B7lbf", 1.0, "in lbf"},
     // energy and power
     {"BTU", "BTU (IT)", 1.0, "btu_IT"}, {"Btu", "BTU (IT)", 1.0, "btu_IT"}, {"cal", "cal (IT)", 1.0, "cal_IT"},
     {"kcal", "kcal (IT)", 1.0, "kcal_IT"}, {"hp", "W", 745.69987158227022, "hp"},
-    {"HP", "W", 745.69987158227022, "hp"}, {"PS", "W", 735.49875, "metrichorsepower"}, {"Wh", "W\u00B7h", 1.0, "W hr"},
+    {"HP", "W", 745.69987158227022, "hp"}, {"horsepower", "W", 745.69987158227022, "hp"}, {"PS", "W", 735.49875, "metrichorsepower"}, {"Wh", "W\u00B7h", 1.0, "W hr"},
     // sizes of information, which the catalogue counts in powers of two
     {"KiB", "kB", 1.0, "KiB"}, {"MiB", "MB", 1.0, "MiB"}, {"GiB", "GB", 1.0, "GiB"}, {"TiB", "TB", 1.0, "TiB"},
     // the Brinell hardness, measured with a tungsten carbide ball since 2003
@@ -78,8 +90,11 @@ const qzUnitAlias Aliases[] = {
     // record; and names of different units in different countries, whose
     // readings are listed for the message.
     {"psig", nullptr, 0.0, nullptr}, {"psia", nullptr, 0.0, nullptr}, {"barg", nullptr, 0.0, nullptr},
-    {"bara", nullptr, 0.0, nullptr}, {"ton", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
+    {"bara", nullptr, 0.0, nullptr}, {"mbarg", nullptr, 0.0, nullptr}, {"kPag", nullptr, 0.0, nullptr},
+    {"MPag", nullptr, 0.0, nullptr}, {"ton", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
     {"tons", nullptr, 0.0, "t (1000 kg), 2000 lb, 2240 lb"},
+    {"short ton", nullptr, 0.0, "2000 lb, 2000 lbf"}, {"short tons", nullptr, 0.0, "2000 lb, 2000 lbf"},
+    {"long ton", nullptr, 0.0, "2240 lb, 2240 lbf"}, {"long tons", nullptr, 0.0, "2240 lb, 2240 lbf"},
 };
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "qzUnitSpellings.h"
 
+#include <QRegularExpression>
+
 #include <cmath>
 
 namespace {
@@ -25,6 +27,12 @@ QVector<qzUnitParser::Unit> qzUnitCompoundReader::Quantity::units() const
     if (!(factor > 0.0) || !std::isfinite(factor))
         return units;
     for (qzUnitSystem::Dimension dimension : qzUnitSystem::dimensionsOf(exponents)) {
+        // A compound is never a temperature on a scale with its own zero, and
+        // a unit of angle counts only in the dimensions of turning: "degrés
+        // Celsius" is no product of an angle and a temperature.
+        if (dimension == qzUnitSystem::Temperature
+            || (angle && dimension != qzUnitSystem::Angle && dimension != qzUnitSystem::AngularVelocity))
+            continue;
         const double siFactor = qzUnitSystem::siFactor(dimension);
         const double turns = dimension == qzUnitSystem::AngularVelocity && !angle ? 2.0 * M_PI : 1.0;
         if (siFactor > 0.0)
@@ -41,6 +49,10 @@ qzUnitCompoundReader::qzUnitCompoundReader(const qzUnitSpellings& index, const Q
 bool qzUnitCompoundReader::read(Quantity& quantity)
 {
     if (!m_text.contains(QChar(MiddleDot)) && !m_text.contains(QLatin1Char('/')) && !m_text.contains(QLatin1Char('^')))
+        return false;
+    // A unit twice in a row is a unit typed twice ("5 mm mm"), not its square.
+    static const QRegularExpression twice(QStringLiteral("(?:^|[\u00B7/(])([^\u00B7/()^]+)\u00B7\\1(?:[\u00B7/()^]|$)"));
+    if (twice.match(m_text).hasMatch())
         return false;
     return expression(quantity) && m_position == m_text.size();
 }
@@ -116,6 +128,9 @@ bool qzUnitCompoundReader::primary(Quantity& quantity)
         quantity = Quantity();
         return true;
     }
+    // The dash that stands for "no unit" is no factor: "ft - 3 in" is no product.
+    if (atom == QLatin1String("-"))
+        return false;
     // Of the readings, the first that is a multiple of its unit 0, by its
     // definition: degrees Celsius in a compound are a temperature difference.
     for (const qzUnitParser::Unit& unit : m_index.lookUp(atom)) {

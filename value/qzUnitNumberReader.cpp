@@ -1,6 +1,7 @@
 #include "qzUnitNumberReader.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QVector>
 
 #include <charconv>
@@ -44,9 +45,10 @@ bool isFractionBar(QChar c)
     return c == QLatin1Char('/') || c.unicode() == 0x2044;
 }
 
+// A letter x as well: "2x10^3" is typed where no multiplication sign is at hand.
 bool isTimes(QChar c)
 {
-    return c == QLatin1Char('*') || c.unicode() == 0x00B7 || c.unicode() == 0x00D7 || c.unicode() == 0x22C5;
+    return c == QLatin1Char('*') || c == QLatin1Char('x') || c.unicode() == 0x00B7 || c.unicode() == 0x00D7 || c.unicode() == 0x22C5;
 }
 
 // The value of a vulgar fraction ("½", "⅜"); negative for other characters.
@@ -146,7 +148,7 @@ int readExponent(const QString& text, int i, std::string& ascii)
     return j;
 }
 
-// After the whole number \a value in [start, i): " 1/2", "/8" or a vulgar
+// After the whole number \a value in [start, i): " 1/2", "-1/2", "/8" or a vulgar
 // fraction, with or without a blank. Returns the end; \a i when none follows.
 int readFraction(const QString& text, int start, int i, double& value, Error& error)
 {
@@ -158,7 +160,9 @@ int readFraction(const QString& text, int start, int i, double& value, Error& er
         value += vulgar(text.at(j));
         return j + 1;
     }
-    // "3/8", or after a blank the fraction of a mixed number "1 1/2".
+    // "3/8", or after a blank or a hyphen the fraction of a mixed number: "1 1/2", "1-1/2".
+    if (j == i && j + 1 < n && text.at(j) == QLatin1Char('-') && isDigit(text.at(j + 1)))
+        ++j;
     const bool mixed = j > i;
     const int numerator = mixed ? j : start;
     const int bar = digitsFrom(text, numerator);
@@ -176,6 +180,37 @@ int readFraction(const QString& text, int start, int i, double& value, Error& er
         return i;
     value = (mixed ? value : 0.0) + top / bottom;
     return end;
+}
+
+// Whether [start, end) is digits and points, the first group of one to three
+// digits not starting with 0 and every point followed by three digits: "1.250".
+bool pointGroups(const QString& text, int start, int end)
+{
+    if (start >= end || text.at(start) == QLatin1Char('0'))
+        return false;
+    int group = 0;
+    bool first = true;
+    for (int k = start; k < end; ++k) {
+        if (isDigit(text.at(k))) {
+            ++group;
+        } else if (text.at(k) == QLatin1Char('.') && (first ? group >= 1 && group <= 3 : group == 3)) {
+            first = false;
+            group = 0;
+        } else {
+            return false;
+        }
+    }
+    return !first && group == 3;
+}
+
+// Whether the digits of inches glued to a foot mark end at \a i with their
+// decimals or fraction and an inch mark: "5'3\"", "5'3.5 in", "5'3 1/2\"".
+// Without one, "12'34 mm" is no length in feet but a misplaced separator.
+bool inchesFollow(const QString& text, int i)
+{
+    static const QRegularExpression inches(QStringLiteral("^(?:[.,]\\d+)?(?:[ -]?\\d+/\\d+|[ ]?[\u00BC-\u00BE\u2150-\u215E])?"
+                                                          " *(?:\"|''|in\\b|inch)"));
+    return inches.match(text.mid(i, 32)).hasMatch(); // a bounded look, for long pastes
 }
 
 } // namespace
@@ -314,7 +349,8 @@ qzUnitNumberReader::Digits qzUnitNumberReader::scan(const QString& text, int i) 
 
 // An apostrophe at \a i that is no group separator is a foot mark ("5'3\""),
 // unless three or more digits follow it ("1'234 mm": one foot and 234 mm,
-// or 1234 mm?) or digits and another apostrophe ("1'23'456"). Returns the
+// or 1234 mm?), digits and another apostrophe ("1'23'456") or digits that
+// no inch mark follows ("12'34 mm"). Returns the
 // end of such digits and apostrophes; \a i for a foot mark or none.
 int qzUnitNumberReader::misplacedApostrophe(const QString& text, int i)
 {
@@ -322,7 +358,8 @@ int qzUnitNumberReader::misplacedApostrophe(const QString& text, int i)
     if (i >= n || i == 0 || lookAlike(text.at(i)) != QLatin1Char('\'') || !isDigit(text.at(i - 1)))
         return i;
     int k = digitsFrom(text, i + 1);
-    if (k - i <= 3 && !(k > i + 1 && k + 1 < n && lookAlike(text.at(k)) == QLatin1Char('\'') && isDigit(text.at(k + 1))))
+    if (k - i <= 3 && !(k > i + 1 && k + 1 < n && lookAlike(text.at(k)) == QLatin1Char('\'') && isDigit(text.at(k + 1)))
+        && (k == i + 1 || inchesFollow(text, k)))
         return i;
     while (k < n && (isDigit(text.at(k)) || lookAlike(text.at(k)) == QLatin1Char('\'')))
         ++k;
@@ -386,7 +423,18 @@ qzUnitNumberReader::Number qzUnitNumberReader::read(const QString& text, int pos
     std::string inC;
     std::string inLocale;
     const bool c = cReading(text, digits.start, i, inC);
-    const bool local = !m_isC && localeReading(text, digits.start, i, inLocale);
+    bool local = !m_isC && localeReading(text, digits.start, i, inLocale);
+    // Where the comma is the decimal separator, a point before groups of
+    // three digits is the thousands separator people write by hand, whatever
+    // the locale's own is: French "1.250" is refused as German "1.250" is.
+    if (c && !local && m_decimal == QLatin1Char(',') && pointGroups(text, digits.start, i)) {
+        inLocale.clear();
+        for (int k = digits.start; k < i; ++k) {
+            if (text.at(k) != QLatin1Char('.'))
+                inLocale += char(text.at(k).unicode());
+        }
+        local = true;
+    }
     if (c && local && inC != inLocale) {
         QLocale plain(m_locale);
         plain.setNumberOptions(QLocale::OmitGroupSeparator);

@@ -92,7 +92,10 @@ UnitReading readUnit(const qzUnitSpellings& index, const QString& text, Dimensio
 {
     UnitReading reading;
     const QString trimmed = text.trimmed();
-    const QString spelling = qzUnitSpellings::normalized(trimmed);
+    QString spelling = qzUnitSpellings::normalized(trimmed);
+    // "/K" after a number is per kelvin, as "1/K" is.
+    if (spelling.startsWith(QLatin1Char('/')))
+        spelling.prepend(QLatin1Char('1'));
     // A refused spelling that is a row's own text still reads back in the
     // row's field: every text the library writes reads there.
     const qzUnitAlias* refused = index.refused(spelling);
@@ -135,7 +138,7 @@ UnitReading readUnit(const qzUnitSpellings& index, const QString& text, Dimensio
             reading.error = qzUnitParser::AmbiguousUnit;
             reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "ambiguous unit '%1': written as a unit of %2, it reads physically as %3"))
                                   .arg(trimmed, dimensionNames(foreign), quantity.exponents.toString());
-        } else if (units.isEmpty() && isCompound) {
+        } else if (units.isEmpty() && isCompound && qzUnitSystem::dimensionsOf(quantity.exponents).isEmpty()) {
             reading.error = qzUnitParser::NoCataloguedDimension;
             reading.message = translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' is of the physical dimension %2, which no dimension of the library has"))
                                   .arg(trimmed, quantity.exponents.toString());
@@ -221,6 +224,15 @@ int nextTerm(const QString& text, int from)
     return -1;
 }
 
+// Three digits at \a i and no more digits nor a fraction bar: a group of thousands.
+bool groupAt(const QString& text, int i)
+{
+    int end = i;
+    while (end < text.size() && isDigit(text.at(end)))
+        ++end;
+    return end - i == 3 && (end == text.size() || text.at(end) != QLatin1Char('/'));
+}
+
 qzUnitParser::Result failure(qzUnitParser::Error error, const QString& message)
 {
     qzUnitParser::Result result;
@@ -304,6 +316,14 @@ qzUnitParser::Result qzUnitParser::parse(const QString& text, const QLocale& loc
             if (term > 0)
                 return failure(TextAfterUnit,
                                translated(QT_TRANSLATE_NOOP("qzUnitValue", "unexpected '%1' after the unit in '%2'")).arg(text.mid(position).trimmed(), text));
+            // "1 250 mm" where a blank groups no digits: neither 1 nor 1250.
+            if (term == 0 && next == number.end + 1 && typed.at(number.end) == QLatin1Char(' ')
+                && groupAt(typed, next)) {
+                Number grouped = number;
+                grouped.digitsEnd = next + 3;
+                grouped.problem = qzUnitNumberReader::Misplaced;
+                return failure(MalformedNumber, qzUnitNumberReader::message(grouped, text));
+            }
             if (next >= 0 || dimension == qzUnitSystem::Undefined)
                 return failure(NoUnit, translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' has no unit")).arg(text));
             // A bare number is taken in the dimension's view unit.
@@ -347,6 +367,11 @@ qzUnitParser::Result qzUnitParser::parse(const QString& text, const QLocale& loc
             if (std::signbit(number.value))
                 return failure(TextAfterUnit,
                                translated(QT_TRANSLATE_NOOP("qzUnitValue", "unexpected '%1' after the unit in '%2'")).arg(text.mid(position).trimmed(), text));
+            // Temperatures on scales with their own zeros do not add up: "20 °C 5 °C".
+            if (unit.dimension == qzUnitSystem::Temperature) {
+                return failure(DifferentDimensions, translated(QT_TRANSLATE_NOOP("qzUnitValue", "cannot add '%1' to a value of %2 in '%3'"))
+                                                        .arg(unitText, qzUnitSystem::dimensionKey(unit.dimension), text));
+            }
             total = qzUnitCatalogue::converted(unit.dimension, last.unitIndex, unit.unitIndex, total);
             total += negative ? -value : value;
         }

@@ -30,8 +30,9 @@ struct Prefix
     double factor;
 };
 
+// Peta and above are left out: "PA" is a mistyped pascal, never 1e15 A.
 const Prefix Prefixes[] = {
-    {"da", 1e1}, {"Y", 1e24}, {"Z", 1e21}, {"E", 1e18}, {"P", 1e15}, {"T", 1e12}, {"G", 1e9}, {"M", 1e6},
+    {"da", 1e1}, {"T", 1e12}, {"G", 1e9}, {"M", 1e6},
     {"k", 1e3}, {"h", 1e2}, {"d", 1e-1}, {"c", 1e-2}, {"m", 1e-3}, {"\u00B5", 1e-6}, {"u", 1e-6},
     {"n", 1e-9}, {"p", 1e-12}, {"f", 1e-15}, {"a", 1e-18},
 };
@@ -39,6 +40,19 @@ const Prefix Prefixes[] = {
 // The units that take SI prefixes: "mN" and "GPa" are read, "kft" is not.
 // Not the byte, whose rows count in powers of two.
 const char* const PrefixedUnits[] = {"m", "g", "s", "A", "K", "N", "Pa", "J", "W", "V", "Hz", "T", "eV", "bar", "l", "L", "Wh"};
+// Of those, the units that take mega and above; on the others a capital M
+// is a mistyped milli ("Mm", "Ms", "ML", "Mbar" are refused). The megagram
+// is the tonne.
+const char* const LargeUnits[] = {"N", "Pa", "J", "W", "V", "Hz", "T", "eV", "Wh"};
+
+bool takesPrefix(const char* unit, const Prefix& prefix)
+{
+    if (prefix.factor < 1e6)
+        return true;
+    if (qstrcmp(unit, "g") == 0)
+        return prefix.factor == 1e6;
+    return std::any_of(std::begin(LargeUnits), std::end(LargeUnits), [unit](const char* large) { return qstrcmp(unit, large) == 0; });
+}
 
 // A name as case-insensitive lookup may take it: three or more letters, no digits.
 bool isName(const QString& spelling)
@@ -82,6 +96,15 @@ QString translationKey()
 // cannot see into an uninstrumented QtCore.
 std::mutex indexMutex;
 std::shared_ptr<const qzUnitSpellings> currentIndex;
+
+// Whether \a out ends in the digits of a power: "m^2", not "2".
+bool afterPower(const QString& out)
+{
+    int i = int(out.size());
+    while (i > 0 && (out.at(i - 1).isDigit() || out.at(i - 1) == QLatin1Char('-')))
+        --i;
+    return i > 0 && i < out.size() && out.at(i - 1) == QLatin1Char('^');
+}
 
 } // namespace
 
@@ -139,6 +162,9 @@ QChar qzUnitSpellings::mapped(QChar c)
     case 0x201D: // right double quotation mark
         return QLatin1Char('"');
     default:
+        // Full-width forms, which East Asian input methods type: "１２ ｍｍ".
+        if (c.unicode() >= 0xFF01 && c.unicode() <= 0xFF5E)
+            return QChar(char16_t(c.unicode() - 0xFEE0));
         return c;
     }
 }
@@ -173,7 +199,7 @@ QString qzUnitSpellings::normalized(const QString& text)
         if (c == QChar(MiddleDot) && i + 1 < n && mapped(text.at(i + 1)) == QChar(MiddleDot) && !out.isEmpty()) {
             ++i;
             c = QLatin1Char('^');
-        } else if (c == QLatin1Char('.') && !out.isEmpty() && !out.back().isDigit()) {
+        } else if (c == QLatin1Char('.') && !out.isEmpty() && (!out.back().isDigit() || (afterPower(out) && i + 1 < n && text.at(i + 1).isLetter()))) {
             if (i + 1 == n || text.at(i + 1) == QLatin1Char(' '))
                 continue;
             c = QChar(MiddleDot);
@@ -271,7 +297,9 @@ void qzUnitSpellings::build()
             m_refusedLength.first = m_refused.size() == 1 ? key.size() : std::min(m_refusedLength.first, int(key.size()));
             m_refusedLength.second = std::max(m_refusedLength.second, int(key.size()));
         }
-        if (text.size() >= 4 && isName(text) && !symbols.contains(text.toLower()))
+        // Not where a capital is a prefix: "mpsi" is no "Mpsi".
+        const bool largePrefix = text.startsWith(QLatin1Char('M')) || text.startsWith(QLatin1Char('G')) || text.startsWith(QLatin1Char('T'));
+        if (text.size() >= 4 && isName(text) && !symbols.contains(text.toLower()) && !(largePrefix && text.at(1).isLower()))
             m_foldedAliases.insert(normalized(text).toLower(), alias);
     }
     // What the aliases read as, for suggestions within a dimension.
@@ -309,10 +337,20 @@ void qzUnitSpellings::addInflections()
         const qzUnitTable* table = qzUnitCatalogue::find(dimension);
         for (int row = 0; table && row < table->count; ++row) {
             const QString name = table->name(row);
-            if (!isName(name) || name.contains(QLatin1Char(' ')))
+            if (!isName(name))
                 continue;
-            for (const QString& form : qzUnitNames::inflections(name)) {
-                const QString key = normalized(form);
+            // Of several words the first is inflected: "Degrés Celsius", "Metros por segundo".
+            const int blank = name.indexOf(QLatin1Char(' '));
+            const QString rest = blank < 0 ? QString() : name.mid(blank);
+            const QString head = blank < 0 ? name : name.left(blank);
+            QStringList heads = QStringList(head) + qzUnitNames::inflections(head);
+            // Swiss German writes no sharp s: "Fuss" for "Fuß".
+            for (int i = 0, n = int(heads.size()); i < n; ++i) {
+                if (heads.at(i).contains(QChar(0x00DF)))
+                    heads.append(QString(heads.at(i)).replace(QChar(0x00DF), QLatin1String("ss")));
+            }
+            for (const QString& form : heads) {
+                const QString key = normalized(form + rest);
                 if (forms.contains(key) && forms.value(key).first().row != row)
                     twice.insert(key);
                 add(forms, key, Entry{dimension, row});
@@ -367,7 +405,7 @@ qzUnitSpellings::Units qzUnitSpellings::prefixed(const QString& spelling) const
             continue;
         const QString rest = spelling.mid(symbol.size());
         for (const char* unit : PrefixedUnits) {
-            if (rest == QLatin1String(unit))
+            if (rest == QLatin1String(unit) && takesPrefix(unit, prefix))
                 return scaled(m_spelled.contains(rest) ? rowsOf(m_spelled.value(rest)) : lookUp(rest, 1), prefix.factor);
         }
     }
@@ -400,8 +438,31 @@ qzUnitSpellings::Units qzUnitSpellings::lookUp(const QString& spelling, int dept
         return units;
     // A name in any case, where no symbol and no other unit is spelled so.
     const QString lower = spelling.toLower();
-    if (isName(spelling) && !m_clashes.contains(lower))
+    if (isName(spelling) && !m_clashes.contains(lower) && m_names.contains(lower))
         return rowsOf(m_names.value(lower));
+    return prefixedName(lower);
+}
+
+// "kilowatt", "gigapascals": the names of a prefix and of a unit that takes it.
+qzUnitSpellings::Units qzUnitSpellings::prefixedName(const QString& lower) const
+{
+    static const char* const prefixes[][2] = {{"tera", "T"}, {"giga", "G"}, {"mega", "M"}, {"kilo", "k"}, {"hecto", "h"},
+                                              {"deca", "da"}, {"deka", "da"}, {"deci", "d"}, {"centi", "c"}, {"milli", "m"},
+                                              {"micro", "\u00B5"}, {"nano", "n"}, {"pico", "p"}};
+    static const char* const units[][2] = {{"meter", "m"}, {"metre", "m"}, {"gram", "g"}, {"second", "s"}, {"ampere", "A"},
+                                           {"kelvin", "K"}, {"newton", "N"}, {"pascal", "Pa"}, {"joule", "J"}, {"watt", "W"},
+                                           {"volt", "V"}, {"hertz", "Hz"}, {"bar", "bar"}, {"liter", "l"}, {"litre", "l"}};
+    for (const auto& prefix : prefixes) {
+        if (!lower.startsWith(QLatin1String(prefix[0])))
+            continue;
+        QString rest = lower.mid(int(qstrlen(prefix[0])));
+        if (rest.endsWith(QLatin1Char('s')) && rest != QLatin1String("hertz"))
+            rest.chop(1);
+        for (const auto& unit : units) {
+            if (rest == QLatin1String(unit[0]))
+                return prefixed(QString::fromUtf8(prefix[1]) + QLatin1String(unit[1]));
+        }
+    }
     return Units();
 }
 
@@ -447,8 +508,24 @@ QStringList qzUnitSpellings::suggestions(const QString& text, Dimension dimensio
         return a.distance != b.distance ? a.distance < b.distance : a.preferred && !b.preferred;
     });
     QStringList result;
-    for (int i = 0; i < found.size() && i < 3; ++i)
+    // The same letters in another case first ("PA": "Pa"), then the prefix in
+    // the other case: "Mm" is most likely "mm", "ML" "mL".
+    for (int i = 0; i < found.size() && found.at(i).distance == 0 && result.size() < 3; ++i)
         result.append(QStringLiteral("'%1'").arg(found.at(i).text));
+    QString swapped = normalized(text);
+    if (!swapped.isEmpty()) {
+        swapped[0] = swapped.at(0).isUpper() ? swapped.at(0).toLower() : swapped.at(0).toUpper();
+        const Units units = prefixed(swapped);
+        if (std::any_of(units.cbegin(), units.cend(), [dimension](const qzUnitParser::Unit& unit) {
+                return dimension == qzUnitSystem::Undefined || unit.dimension == dimension;
+            }) && !result.contains(QStringLiteral("'%1'").arg(swapped))) {
+            result.append(QStringLiteral("'%1'").arg(swapped));
+        }
+    }
+    for (int i = 0; i < found.size() && result.size() < 3; ++i) {
+        if (!result.contains(QStringLiteral("'%1'").arg(found.at(i).text)))
+            result.append(QStringLiteral("'%1'").arg(found.at(i).text));
+    }
     return result;
 }
 

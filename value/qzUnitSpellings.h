@@ -83,6 +83,7 @@ private:
     void build();
     void addInflections();
     Units prefixed(const QString& spelling) const;
+    Units prefixedName(const QString& lower) const;
 
     QString m_translation;              // what the index was built under
     QHash<QString, Entries> m_exact;    // the tables' own texts, as they are

@@ -66,6 +66,7 @@ void tst_qzunit::results_data()
     QTest::newRow("shared symbol settled by a preference") << words("convert 1 J kJ") << "0.001 kJ" << 1;
     QTest::newRow("shared symbol shown, with a note") << words("show 25 degC") << "298.15 K" << 1;
     QTest::newRow("sum to a unit that is no row") << words("convert 5 ft 3 in mm --precision 5") << "1600.2 mm" << 0;
+    QTest::newRow("torque to a row written as a product") << (words("convert 10 Nm") << QStringLiteral("ft*lbf")) << "7.37562 ft·lbf" << 0; // 10 / 1.3558179483
     QTest::newRow("compound to a unit that is no row") << words("convert 1 W BTU/h --precision 5") << "3.4121 BTU/h" << 0;
     QTest::newRow("calc product") << (words("calc") << QStringLiteral("10 N * 2 m") << QStringLiteral("ft*lbf")) << "14.7512 ft lbf" << 0;
     QTest::newRow("calc quotient and sum") << (words("calc") << QStringLiteral("1 t / 2 m^3 + 0.5 g/cm^3")) << QStringLiteral("1.0 g/cm³") << 0;

@@ -85,11 +85,19 @@ void tst_qzUnitNumberReader::reads_data()
     value("5' 3\"", All, 63.0);
     value("5'3\"", All, 63.0);
     value("5 ft 3\u00BD in", All, 63.5);
+    value("1-1/2 in", All, 1.5);
+    value("2x10^3 N", All, 2000.0);
+    value("5'3-1/2\"", All, 63.5);
+    value("\uFF11\uFF12\uFF0E\uFF15 \uFF4D\uFF4D", All, 12.5); // full-width forms
     // Two readings, or none.
     refused("1.250 mm", PointGroups, qzUnitParser::AmbiguousNumber, "'1.250' can be read as 1,25 or as 1250");
+    refused("1.250 mm", BlankGroups, qzUnitParser::AmbiguousNumber, "'1.250' can be read as 1,25 or as 1250"); // by hand
     refused("-1.250e3 mm", PointGroups, qzUnitParser::AmbiguousNumber, "can be read as -1250 or as -1250000");
     refused("1'234.5 mm", "C en_US de_DE fr_FR", qzUnitParser::AmbiguousNumber, "apostrophe in '1'234' can be a foot mark");
     refused("1'23'456 mm", "de_CH", qzUnitParser::MalformedNumber, "'1'23'456' do not form a number");
+    refused("12'34 mm", "de_CH", qzUnitParser::MalformedNumber, "'12'34' do not form a number"); // no inch mark after 34
+    refused("12'34 mm", "C en_US", qzUnitParser::AmbiguousNumber, "can be a foot mark");
+    refused("1 250,5 mm", "C en_US de_DE de_CH", qzUnitParser::MalformedNumber, "'1 250' do not form a number");
     refused("1,5 mm", PointDecimal, qzUnitParser::MalformedNumber, "'1,5 mm': the decimal comma is not read in this locale");
     refused("0,250 mm", CommaGroups, qzUnitParser::MalformedNumber, "decimal comma");
     refused("1.5.2 mm", "C en_US de_CH fr_FR", qzUnitParser::MalformedNumber, "'1.5.2' has more than one decimal point");
@@ -116,8 +124,8 @@ void tst_qzUnitNumberReader::reads()
 
 // Numbers Qt writes in each locale (grouped and not; fixed, general and
 // exponent forms) and the library writes with its unit read back as exactly
-// that number. The only refusal allowed is a text whose point the locale
-// reads as a group separator ("1.234" in German), and it must be refused as
+// that number. The only refusal allowed is a text whose point may be a group
+// separator there ("1.234" in German and French), and it must be refused as
 // ambiguous, not read as either number.
 void tst_qzUnitNumberReader::readsBackWhatIsWritten_data()
 {
@@ -142,7 +150,9 @@ void tst_qzUnitNumberReader::readsBackWhatIsWritten()
     QLocale grouped(locale);
     QLocale plain(locale);
     plain.setNumberOptions(QLocale::OmitGroupSeparator);
-    const bool pointGroups = grouped.groupSeparator() == QStringLiteral(".");
+    // A point before three digits is a group where the locale groups with it
+    // or where its decimal separator is the comma (grouped so by hand).
+    const bool pointGroups = grouped.groupSeparator() == QStringLiteral(".") || grouped.decimalPoint() == QStringLiteral(",");
     const int shortest = QLocale::FloatingPointShortest;
     int ambiguous = 0;
     for (const double value : values) {

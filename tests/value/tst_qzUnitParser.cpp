@@ -110,6 +110,15 @@ void tst_qzUnitParser::reads_data()
     error("1 mpa", qzUnitParser::UnknownUnit, "'MPa'"); // milli- or megapascal: refused
     error("1 KB", qzUnitParser::UnknownUnit);
     error("1 PB", qzUnitParser::UnknownUnit); // the byte's rows count in powers of two
+    // A capital prefix where only the small one is used is a mistyped one.
+    error("1 PA", qzUnitParser::UnknownUnit, "did you mean 'Pa'");
+    error("1 Mm", qzUnitParser::UnknownUnit, "did you mean 'mm'");
+    error("5 ML", qzUnitParser::UnknownUnit, "did you mean 'mL'");
+    error("2 Mbar", qzUnitParser::UnknownUnit, "did you mean 'mbar'");
+    error("3 Ms", qzUnitParser::UnknownUnit, "did you mean 'ms'");
+    error("1 mpsi", qzUnitParser::UnknownUnit, "did you mean 'Mpsi'");
+    value("2 MN", D::Force, 2e6);
+    value("2 Mg", D::Mass, 2000.0);
 
     // Kept factors: typed text means the unit as defined.
     value("1 kg/in²", D::Stress, 15200.3379007, D::Stress);        // kgf/in^2
@@ -125,6 +134,12 @@ void tst_qzUnitParser::reads_data()
     value("1 kg/m²", D::MomentOfInertia, 1.0, D::MomentOfInertia);
     value("1 kcal/(kg\u00B7C)", D::SpecificHeatCapacity, 4.1868); // also a row of ThermalConductivity
     error("1 kg/in²", qzUnitParser::AmbiguousUnit, "Stress");
+    // A compound is never an absolute temperature, and an angle no factor of other physics.
+    error("20 deg·°C", qzUnitParser::UnknownUnit, "", D::Temperature);
+    error("2 rad·m", qzUnitParser::UnknownUnit);
+    error("5 ft - 3 in", qzUnitParser::TextAfterUnit); // no difference: the dash is no unit
+    error("5 mm mm", qzUnitParser::TextAfterUnit);       // a unit typed twice is no square
+    error("20 °C 5 °C", qzUnitParser::DifferentDimensions); // temperatures do not add up
     error("1 kg/m²", qzUnitParser::AmbiguousUnit);
 
     // Engineering spellings (GNU units: hp, mmHg, inHg, thou, kip, knot, gal/min, rev/min).
@@ -147,13 +162,20 @@ void tst_qzUnitParser::reads_data()
     value("1 cu in", D::Volume, 1.6387064e-05);
     value("50 W/m·K", D::ThermalConductivity, 50.0); // all after "/" is the denominator
     value("20 W/m\u00B2K", D::HeatTransferCoefficient, 20.0);         // a unit glued to a power
+    value("20 W/m2.K", D::HeatTransferCoefficient, 20.0);              // a point after a power
     value("5 ft lb", D::Torque, 6.77908974166, D::Torque);               // 5 ft lbf
     value("20 \u00B0 C", D::Temperature, 293.15, D::Temperature);
     value("1.5 kJ/mm", D::EnergyLength, 15000.0); // written as the heat input's J/cm, not as a force
     value("460 J/kg·K", D::SpecificHeatCapacity, 0.46);
+    value("12e-6 /°C", D::ThermalExpansion, 12e-6);
+    value("0.5 /s", D::Frequency, 0.5);
     error("30 psig", qzUnitParser::GaugePressure);
     error("2 bara", qzUnitParser::GaugePressure);
     error("1 ton", qzUnitParser::AmbiguousUnit, "2000 lb");
+    error("1 short ton", qzUnitParser::AmbiguousUnit, "2000 lbf"); // a mass or, in the tables, a force
+    value("2 kilowatts", D::Power, 2000.0);  // the names of a prefix and a unit
+    value("3 Gigapascal", D::Stress, 3e9);
+    error("1 megasecond", qzUnitParser::UnknownUnit);
     error("1 g0", qzUnitParser::UnknownUnit);
 }
 
@@ -245,7 +267,16 @@ void tst_qzUnitParser::translated()
     qzUnitValue::fromString(QStringLiteral("3 furlong"), D::Undefined, &message);
     // The German plurals read while the catalogue is installed.
     const qzUnitValue plural = qzUnitValue::fromString(QStringLiteral("2 Stunden 30 Minuten"));
+    const qzUnitValue swiss = qzUnitValue::fromString(QStringLiteral("5 Fuss"));
     QCoreApplication::removeTranslator(&german);
+    QVERIFY(closeTo(swiss.value(0), 1.524, 1e-12));
+    // Of a name of several words the first is inflected, and never read as a product.
+    QTranslator french;
+    QVERIFY(french.load(QStringLiteral("qzUnit_fr"), QStringLiteral(QZUNIT_TRANSLATIONS_DIR)));
+    QCoreApplication::installTranslator(&french);
+    const qzUnitValue degrees = qzUnitValue::fromString(QStringLiteral("20 degrés Celsius"));
+    QCoreApplication::removeTranslator(&french);
+    QVERIFY(closeTo(degrees.value(0), 293.15, 1e-12));
     QVERIFY2(message.startsWith(QStringLiteral("unbekannte Einheit")), qPrintable(message));
     QCOMPARE(plural.value(0), 9000.0);
     QVERIFY(qzUnitValue::fromString(QStringLiteral("3 Fuß")).isUndefined());

@@ -31,6 +31,15 @@ Conversion readConversion(const Invocation& invocation, qzUnitSystem::Dimension 
             targets.append(unit);
         }
     }
+    // A target whose text reads as other physics than its row ("ft*lbf" of a
+    // torque) is still that row in the value's own dimension.
+    if (common.isEmpty()) {
+        const QVector<qzUnitParser::Unit> inValues = qzUnitParser::units(target, value.dimension());
+        if (!inValues.isEmpty()) {
+            const qzUnitParser::Result reading = qzUnitParser::parse(valueText, QLocale::c(), value.dimension());
+            return Conversion{reading.value, inValues.first().unitIndex, inValues.first().factor, target, reading.notes};
+        }
+    }
     if (common.isEmpty()) {
         QVector<qzUnitSystem::Dimension> to;
         for (const qzUnitParser::Unit& unit : units)
