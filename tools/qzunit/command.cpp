@@ -50,8 +50,7 @@ qzUnitValue readValue(const Invocation& invocation, const QString& text, qzUnitS
     const qzUnitParser::Result result = qzUnitParser::parse(text, QLocale::c(), restriction);
     if (result.error != qzUnitParser::NoError)
         throw UserError{result.message};
-    for (const QString& note : result.notes)
-        report(invocation, QCoreApplication::translate("qzunit", "note: %1").arg(note));
+    reportNotes(invocation, result.notes);
     return result.value;
 }
 
@@ -80,6 +79,12 @@ UserError ambiguity(const QString& text, const QVector<qzUnitSystem::Dimension>&
 void report(const Invocation& invocation, const QString& message)
 {
     invocation.err << QCoreApplication::applicationName() << ": " << message << '\n';
+}
+
+void reportNotes(const Invocation& invocation, const QStringList& notes)
+{
+    for (const QString& note : notes)
+        report(invocation, QCoreApplication::translate("qzunit", "note: %1").arg(note));
 }
 
 namespace {

@@ -113,6 +113,8 @@ UserError ambiguity(const QString& text, const QVector<qzUnitSystem::Dimension>&
 //! Writes a note or warning (\a message, translated, with its "note: " or
 //! "warning: ") as one line on the invocation's error stream.
 void report(const Invocation& invocation, const QString& message);
+//! Reports each of a reading's \a notes (already translated) as a note.
+void reportNotes(const Invocation& invocation, const QStringList& notes);
 
 //! The columns \a text takes in a terminal: East Asian wide and fullwidth
 //! characters two, combining marks none, every other character one.

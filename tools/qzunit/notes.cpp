@@ -4,8 +4,7 @@
 
 void noteConversion(const Invocation& invocation, const QStringList& notes, const qzUnitValue& value, int target)
 {
-    for (const QString& note : notes)
-        report(invocation, QCoreApplication::translate("qzunit", "note: %1").arg(note));
+    reportNotes(invocation, notes);
     const qzUnitSystem::Dimension dimension = value.dimension();
     if (target == value.unitIndex() || !qzUnitSystem::keepsFactor(dimension, target))
         return;
