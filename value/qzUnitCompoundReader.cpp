@@ -134,7 +134,7 @@ bool qzUnitCompoundReader::primary(Quantity& quantity)
     // Of the readings, the first that is a multiple of its unit 0, by its
     // definition: degrees Celsius in a compound are a temperature difference.
     for (const qzUnitParser::Unit& unit : m_index.lookUp(atom)) {
-        const double toZero = unit.factor * qzUnitSpellings::definedFactor(unit.dimension, unit.unitIndex);
+        const double toZero = qzUnitSpellings::definedFactor(unit);
         if (std::isfinite(toZero)) {
             quantity.exponents = qzUnitSystem::exponents(unit.dimension);
             quantity.factor = toZero * qzUnitSystem::siFactor(unit.dimension);

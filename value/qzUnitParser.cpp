@@ -8,10 +8,8 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
 #include <memory>
-#include <string>
 
 namespace {
 
@@ -57,7 +55,7 @@ qzUnitParser::Unit settled(const qzUnitParser::Unit& unit, const QString& text, 
     const double kept = qzUnitSystem::keptFactor(unit.dimension, unit.unitIndex);
     const double defined = qzUnitSystem::physicalFactor(unit.dimension, unit.unitIndex);
     const QString zero = qzUnitSystem(unit.dimension, 0).symbol();
-    if (std::fabs(kept - defined) <= 1e-6 * std::fabs(defined)) {
+    if (qzUnitSpellings::keepsDefinedFactor(unit.dimension, unit.unitIndex)) {
         if (notes) {
             notes->append(translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1' converts with the factor %2 %3 kept for stored documents; its definition gives %4 %3"))
                               .arg(text, number(kept), zero, number(defined)));
@@ -196,11 +194,6 @@ bool isDigit(QChar c)
 
 using Number = qzUnitNumberReader::Number;
 
-Number readNumber(const QString& text, int position, const QLocale& locale)
-{
-    return qzUnitNumberReader(locale).read(text, position);
-}
-
 // Where the next term of a sum starts: a number after a blank or after a
 // foot or inch mark ("5' 3\"", "1 h 30 min"); -1 if none.
 int nextTerm(const QString& text, int from)
@@ -288,8 +281,9 @@ qzUnitParser::Result qzUnitParser::parse(const QString& text, const QLocale& loc
     double total = 0.0;
     Unit last;
     bool negative = false;
+    const qzUnitNumberReader numbers(locale);
     for (int term = 0; position < typed.size(); ++term) {
-        const Number number = readNumber(typed, position, locale);
+        const Number number = numbers.read(typed, position);
         if (number.error == NoError && number.end + 1 < typed.size() && typed.at(number.end) == QLatin1Char(',')
             && isDigit(typed.at(number.end + 1))) {
             return failure(NoNumber, translated(QT_TRANSLATE_NOOP("qzUnitValue", "'%1': the decimal comma is not read in this locale"))

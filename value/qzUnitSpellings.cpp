@@ -538,6 +538,17 @@ double qzUnitSpellings::definedFactor(Dimension dimension, int row)
     return qzUnitSystem::physicalFactor(dimension, row);
 }
 
+double qzUnitSpellings::definedFactor(const qzUnitParser::Unit& unit)
+{
+    return unit.factor * definedFactor(unit.dimension, unit.unitIndex);
+}
+
+bool qzUnitSpellings::keepsDefinedFactor(Dimension dimension, int row)
+{
+    const double defined = qzUnitSystem::physicalFactor(dimension, row);
+    return std::fabs(qzUnitSystem::keptFactor(dimension, row) - defined) <= 1e-6 * std::fabs(defined);
+}
+
 qzUnitParser::Unit qzUnitSpellings::unitOfFactor(Dimension dimension, double factor)
 {
     const qzUnitTable& table = qzUnitCatalogue::table(dimension);
@@ -545,10 +556,10 @@ qzUnitParser::Unit qzUnitSpellings::unitOfFactor(Dimension dimension, double fac
     for (int row = 0; row < table.count; ++row) {
         if (qzUnitCatalogue::converted(dimension, row, 0, 0.0) != 0.0)
             continue;
+        if (!keepsDefinedFactor(dimension, row))
+            continue; // a row whose symbol means another factor than it converts with
         const double kept = qzUnitSystem::keptFactor(dimension, row);
         const double defined = qzUnitSystem::physicalFactor(dimension, row);
-        if (std::fabs(kept - defined) > 1e-6 * std::fabs(defined))
-            continue; // a row whose symbol means another factor than it converts with
         const double difference = std::fabs(kept - factor);
         if (difference <= 1e-12 * std::fabs(factor))
             return qzUnitParser::Unit{dimension, row, 1.0, false};
@@ -566,7 +577,7 @@ qzUnitSpellings::Units qzUnitSpellings::scaled(const Units& units, double factor
         return units;
     Units result;
     for (const qzUnitParser::Unit& unit : units) {
-        const double toZero = unit.factor * definedFactor(unit.dimension, unit.unitIndex);
+        const double toZero = definedFactor(unit);
         if (std::isfinite(toZero))
             result.append(unitOfFactor(unit.dimension, toZero * factor));
     }

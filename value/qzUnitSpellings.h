@@ -58,6 +58,12 @@ public:
     //! The factor that takes a number in \a row to unit 0 by the unit's
     //! definition; NaN for rows that are no multiple of unit 0.
     static double definedFactor(Dimension dimension, int row);
+    //! The factor that takes a number in the text's unit of \a unit to unit 0
+    //! by the definitions; NaN as above.
+    static double definedFactor(const qzUnitParser::Unit& unit);
+    //! Whether \a row converts with its defined factor up to the rounding
+    //! of history (1e-6), also where it keeps its own for stored documents.
+    static bool keepsDefinedFactor(Dimension dimension, int row);
     //! The unit of \a dimension whose factor to unit 0 is \a factor: the
     //! first row that converts with it, else unit 0 with the factor.
     static qzUnitParser::Unit unitOfFactor(Dimension dimension, double factor);
