@@ -266,13 +266,9 @@ bool qzUnitSystem::storeViewUnit(int dimension, int unitIndex)
         return ViewUnitSlots[dimension].exchange(unitIndex, std::memory_order_relaxed) != unitIndex;
     const std::lock_guard<std::mutex> lock(otherViewUnitsMutex);
     QMap<int, int>& units = otherViewUnits();
-    const auto it = units.find(dimension);
-    if (it == units.end()) {
-        units.insert(dimension, unitIndex);
-        return true;
-    }
-    const bool changed = it.value() != unitIndex;
-    it.value() = unitIndex;
+    const auto it = units.constFind(dimension);
+    const bool changed = it == units.constEnd() || it.value() != unitIndex;
+    units.insert(dimension, unitIndex);
     return changed;
 }
 
@@ -287,7 +283,7 @@ void qzUnitSystem::setViewUnits(const QMap<int, int>& units)
 
 void qzUnitSystem::setViewUnitIndex(Dimension dimension, int unitIndex)
 {
-    if (dimension >= Acceleration && dimension <= MassFluxDensity && storeViewUnit(dimension, unitIndex))
+    if (hasViewUnitSlot(dimension) && storeViewUnit(dimension, unitIndex))
         emit qzViewUnitsNotifier::instance()->viewUnitsChanged();
 }
 

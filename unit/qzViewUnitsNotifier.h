@@ -27,7 +27,6 @@ signals:
 
 private:
     qzViewUnitsNotifier() = default;
-    friend class qzUnitSystem;
 };
 
 #endif // QZVIEWUNITSNOTIFIER_H

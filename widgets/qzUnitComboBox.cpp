@@ -4,20 +4,28 @@
 
 namespace {
 
-// The text of one unit: the name, then the symbol where it says something
-// the name does not.
-QString unitText(const QString& name, const QString& symbol)
+// The texts of the units of \a dimension, by unit index: the name, then the
+// symbol where it says something the name does not. None for a value that
+// names no dimension.
+QStringList unitTexts(qzUnitSystem::Dimension dimension)
 {
-    if (symbol.isEmpty() || name == symbol)
-        return name;
-    if (name.isEmpty())
-        return symbol;
-    return name + QStringLiteral(" (") + symbol + QLatin1Char(')');
-}
-
-bool namesUnits(qzUnitSystem::Dimension dimension)
-{
-    return qzUnitSystem::getDimensions().contains(dimension);
+    QStringList texts;
+    if (!qzUnitSystem::getDimensions().contains(dimension))
+        return texts;
+    const qzUnitSystem unitSystem(dimension);
+    const QStringList names = unitSystem.names();
+    const QStringList symbols = unitSystem.symbols();
+    for (int index = 0; index < names.size(); ++index) {
+        const QString& name = names.at(index);
+        const QString symbol = symbols.value(index);
+        if (symbol.isEmpty() || name == symbol)
+            texts.append(name);
+        else if (name.isEmpty())
+            texts.append(symbol);
+        else
+            texts.append(name + QStringLiteral(" (") + symbol + QLatin1Char(')'));
+    }
+    return texts;
 }
 
 } // namespace
@@ -66,12 +74,10 @@ void qzUnitComboBox::fill()
 {
     m_filling = true;
     clear();
-    if (namesUnits(m_dimension)) {
-        const qzUnitSystem unitSystem(m_dimension);
-        const QStringList names = unitSystem.names();
-        const QStringList symbols = unitSystem.symbols();
-        for (int index = 0; index < names.size(); ++index)
-            addItem(unitText(names.at(index), symbols.value(index)), index);
+    const QStringList texts = unitTexts(m_dimension);
+    if (!texts.isEmpty()) {
+        for (int index = 0; index < texts.size(); ++index)
+            addItem(texts.at(index), index);
         const int view = qzUnitSystem::viewUnitIndex(m_dimension);
         setCurrentIndex(view >= 0 && view < count() ? view : 0);
     }
@@ -80,14 +86,10 @@ void qzUnitComboBox::fill()
 
 void qzUnitComboBox::retranslate()
 {
-    if (!namesUnits(m_dimension))
-        return;
-    const qzUnitSystem unitSystem(m_dimension);
-    const QStringList names = unitSystem.names();
-    const QStringList symbols = unitSystem.symbols();
+    const QStringList texts = unitTexts(m_dimension);
     // In place: the current item and the popup's position stay.
-    for (int index = 0; index < count() && index < names.size(); ++index)
-        setItemText(index, unitText(names.at(index), symbols.value(index)));
+    for (int index = 0; index < count() && index < texts.size(); ++index)
+        setItemText(index, texts.at(index));
 }
 
 void qzUnitComboBox::forwardIndex(int row)

@@ -133,8 +133,12 @@ void qzUnitValueEdit::Private::read()
         return;
     }
     const QLocale locale = q->locale();
+    // A number without a unit: read in the field's dimension, it has none of its own.
+    const auto bareNumber = [&locale](const QString& typed, const qzUnitParser::Result& reading) {
+        return reading.error == qzUnitParser::NoError && qzUnitParser::parse(typed, locale).error == qzUnitParser::NoUnit;
+    };
     qzUnitParser::Result result = qzUnitParser::parse(text, locale, dimension);
-    bool bare = result.error == qzUnitParser::NoError && qzUnitParser::parse(text, locale).error == qzUnitParser::NoUnit;
+    bool bare = bareNumber(text, result);
     if (dimension != qzUnitSystem::Undefined && qzUnitSystem::keepsFactor(dimension, shownUnit())) {
         // Typed text reads a unit as defined, but in this field the shown
         // unit's own symbol means the shown row with the factor it keeps:
@@ -144,7 +148,7 @@ void qzUnitValueEdit::Private::read()
         if (trimmed.endsWith(symbol)) {
             const QString number = trimmed.left(trimmed.size() - symbol.size());
             const qzUnitParser::Result own = qzUnitParser::parse(number, locale, dimension);
-            if (own.error == qzUnitParser::NoError && qzUnitParser::parse(number, locale).error == qzUnitParser::NoUnit) {
+            if (bareNumber(number, own)) {
                 result = own;
                 bare = true;
             }
