@@ -3,7 +3,6 @@
 #include "qzFFFUnit.h"
 #include "qzUnitCatalogue.h"
 #include "qzUnitLength.h"
-#include "qzUnitQtCompat.h"
 #include "qzUnitValue.h"
 #include "qzViewUnitsNotifier.h"
 
