@@ -5,8 +5,8 @@
   \file
   Every dimension class by its Dimension value, for the one place that needs
   them as types: values that build their unit object inline. The catalogue
-  maps the same values to the classes' tables, whose create functions build
-  the same objects through a call.
+  includes the classes from here and maps the same values to their tables,
+  whose create functions build the same objects through a call.
 */
 #include "qzUnitAbsorbedDose.h"
 #include "qzUnitAcceleration.h"
@@ -65,6 +65,7 @@
 #include "qzUnitVolume.h"
 #include "qzUnitVolumePerTime.h"
 #include "qzUnitUndefined.h"
+#include "qzUnitSystem.h"
 
 #include <new>
 
@@ -81,117 +82,117 @@ namespace qzUnitClasses {
 inline qzUnit* construct(int dimension, void* place, int unitIndex)
 {
     switch (dimension) {
-    case 0:
+    case qzUnitSystem::Acceleration:
         return ::new (place) qzUnitAcceleration(unitIndex);
-    case 1:
+    case qzUnitSystem::Angle:
         return ::new (place) qzUnitAngle(unitIndex);
-    case 2:
+    case qzUnitSystem::Current:
         return ::new (place) qzUnitCurrent(unitIndex);
-    case 3:
+    case qzUnitSystem::Energy:
         return ::new (place) qzUnitEnergy(unitIndex);
-    case 4:
+    case qzUnitSystem::Force:
         return ::new (place) qzUnitForce(unitIndex);
-    case 5:
+    case qzUnitSystem::Length:
         return ::new (place) qzUnitLength(unitIndex);
-    case 6:
+    case qzUnitSystem::Mass:
         return ::new (place) qzUnitMass(unitIndex);
-    case 7:
+    case qzUnitSystem::Speed:
         return ::new (place) qzUnitSpeed(unitIndex);
-    case 8:
+    case qzUnitSystem::Temperature:
         return ::new (place) qzUnitTemperature(unitIndex);
-    case 9:
+    case qzUnitSystem::Time:
         return ::new (place) qzUnitTime(unitIndex);
-    case 10:
+    case qzUnitSystem::Volume:
         return ::new (place) qzUnitVolume(unitIndex);
-    case 11:
+    case qzUnitSystem::Density:
         return ::new (place) qzUnitDensity(unitIndex);
-    case 12:
+    case qzUnitSystem::Power:
         return ::new (place) qzUnitPower(unitIndex);
-    case 13:
+    case qzUnitSystem::Stress:
         return ::new (place) qzUnitStress(unitIndex);
-    case 14:
+    case qzUnitSystem::ThermalConductivity:
         return ::new (place) qzUnitThermalConductivity(unitIndex);
-    case 15:
+    case qzUnitSystem::ThermalExpansion:
         return ::new (place) qzUnitThermalExpansion(unitIndex);
-    case 16:
+    case qzUnitSystem::AbsorbedDose:
         return ::new (place) qzUnitAbsorbedDose(unitIndex);
-    case 17:
+    case qzUnitSystem::HeatCapacity:
         return ::new (place) qzUnitHeatCapacity(unitIndex);
-    case 18:
+    case qzUnitSystem::SpecificHeatCapacity:
         return ::new (place) qzUnitSpecificHeatCapacity(unitIndex);
-    case 19:
+    case qzUnitSystem::ForceLength:
         return ::new (place) qzUnitForceLength(unitIndex);
-    case 20:
+    case qzUnitSystem::Voltage:
         return ::new (place) qzUnitVoltage(unitIndex);
-    case 21:
+    case qzUnitSystem::EnergyLength:
         return ::new (place) qzUnitEnergyLength(unitIndex);
-    case 22:
+    case qzUnitSystem::TemperatureDifference:
         return ::new (place) qzUnitTemperatureDifference(unitIndex);
-    case 23:
+    case qzUnitSystem::HeatTransferCoefficient:
         return ::new (place) qzUnitHeatTransferCoefficient(unitIndex);
-    case 24:
+    case qzUnitSystem::StrainRate:
         return ::new (place) qzUnitStrainRate(unitIndex);
-    case 25:
+    case qzUnitSystem::LatentHeat:
         return ::new (place) qzUnitLatentHeat(unitIndex);
-    case 26:
+    case qzUnitSystem::Percent:
         return ::new (place) qzUnitPercent(unitIndex);
-    case 27:
+    case qzUnitSystem::Frequency:
         return ::new (place) qzUnitFrequency(unitIndex);
-    case 28:
+    case qzUnitSystem::AngularVelocity:
         return ::new (place) qzUnitAngularVelocity(unitIndex);
-    case 29:
+    case qzUnitSystem::Heat:
         return ::new (place) qzUnitHeat(unitIndex);
-    case 30:
+    case qzUnitSystem::MomentOfInertia:
         return ::new (place) qzUnitMomentOfInertia(unitIndex);
-    case 31:
+    case qzUnitSystem::HeatFlux:
         return ::new (place) qzUnitHeatFlux(unitIndex);
-    case 32:
+    case qzUnitSystem::TemperatureRate:
         return ::new (place) qzUnitTemperatureRate(unitIndex);
-    case 33:
+    case qzUnitSystem::Torque:
         return ::new (place) qzUnitTorque(unitIndex);
-    case 34:
+    case qzUnitSystem::GrainSize:
         return ::new (place) qzUnitGrainSize(unitIndex);
-    case 35:
+    case qzUnitSystem::OfInformation:
         return ::new (place) qzUnitOfInformation(unitIndex);
-    case 36:
+    case qzUnitSystem::TurningStiffness:
         return ::new (place) qzUnitTurningStiffness(unitIndex);
-    case 37:
+    case qzUnitSystem::Hardness:
         return ::new (place) qzUnitHardness(unitIndex);
-    case 38:
+    case qzUnitSystem::Area:
         return ::new (place) qzUnitArea(unitIndex);
-    case 39:
+    case qzUnitSystem::DistancePerRevolution:
         return ::new (place) qzUnitDistancePerRevolution(unitIndex);
-    case 40:
+    case qzUnitSystem::TripCoefficient:
         return ::new (place) qzUnitTripCoefficient(unitIndex);
-    case 42:
+    case qzUnitSystem::ElectricalConductivity:
         return ::new (place) qzUnitElectricalConductivity(unitIndex);
-    case 43:
+    case qzUnitSystem::ElectricalResistivity:
         return ::new (place) qzUnitElectricalResistivity(unitIndex);
-    case 44:
+    case qzUnitSystem::ElectricalCurrentDensity:
         return ::new (place) qzUnitElectricalCurrentDensity(unitIndex);
-    case 45:
+    case qzUnitSystem::EnergyDensity:
         return ::new (place) qzUnitEnergyDensity(unitIndex);
-    case 46:
+    case qzUnitSystem::TemperatureGradient:
         return ::new (place) qzUnitTemperatureGradient(unitIndex);
-    case 47:
+    case qzUnitSystem::AreicElectricalConductivity:
         return ::new (place) qzUnitAreicElectricalConductivity(unitIndex);
-    case 48:
+    case qzUnitSystem::VolumePerTime:
         return ::new (place) qzUnitVolumePerTime(unitIndex);
-    case 49:
+    case qzUnitSystem::ForcePerVolume:
         return ::new (place) qzUnitForcePerVolume(unitIndex);
-    case 50:
+    case qzUnitSystem::MagneticInduction:
         return ::new (place) qzUnitMagneticInduction(unitIndex);
-    case 51:
+    case qzUnitSystem::MagneticField:
         return ::new (place) qzUnitMagneticField(unitIndex);
-    case 52:
+    case qzUnitSystem::ElectricField:
         return ::new (place) qzUnitElectricField(unitIndex);
-    case 53:
+    case qzUnitSystem::MassFraction:
         return ::new (place) qzUnitMassFraction(unitIndex);
-    case 54:
+    case qzUnitSystem::Diffusivity:
         return ::new (place) qzUnitDiffusivity(unitIndex);
-    case 55:
+    case qzUnitSystem::MassFractionGradient:
         return ::new (place) qzUnitMassFractionGradient(unitIndex);
-    case 56:
+    case qzUnitSystem::MassFluxDensity:
         return ::new (place) qzUnitMassFluxDensity(unitIndex);
     default:
         return ::new (place) qzUnitUndefined(0);

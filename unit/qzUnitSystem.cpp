@@ -3,7 +3,6 @@
 #include "qzFFFUnit.h"
 #include "qzUnitCatalogue.h"
 #include "qzUnitLength.h"
-#include "qzUnitQtCompat.h"
 #include "qzUnitValue.h"
 #include "qzViewUnitsNotifier.h"
 
@@ -165,8 +164,10 @@ double qzUnitSystem::keptFactor(Dimension dimension, int unitIndex)
 
 double qzUnitSystem::physicalFactor(Dimension dimension, int unitIndex)
 {
-    return keepsFactor(dimension, unitIndex) ? tableWithUnit(dimension, unitIndex)->rows[unitIndex].physical
-                                             : keptFactor(dimension, unitIndex);
+    // A row that keeps another factor says which one its definition gives.
+    const qzUnitTable* table = tableWithUnit(dimension, unitIndex);
+    const double physical = table ? table->rows[unitIndex].physical : 0.0;
+    return physical != 0.0 ? physical : keptFactor(dimension, unitIndex);
 }
 
 bool qzUnitSystem::keepsFactor(Dimension dimension, int unitIndex)

@@ -7,7 +7,6 @@
 #include <QDataStream>
 #include <QDebug>
 #include <QHash>
-#include <QLocale>
 
 #include <atomic>
 #include <cmath>
@@ -18,7 +17,6 @@ namespace {
 
 // The quiet NaN with the bit pattern 0x7ff8000000000000.
 constexpr double undefinedNumber = std::numeric_limits<double>::quiet_NaN();
-
 
 } // namespace
 
